@@ -1,0 +1,135 @@
+#pragma once
+// The controls a window holds. Each is made from a ControlSpec row, which
+// carries every property a window's control table gives; events are bound
+// afterwards, so setting properties runs no handler.
+#include <functional>
+#include <memory>
+#include "Color.h"
+#include "Picture.h"
+#include "Text.h"
+
+class QWidget;
+class Window;
+
+enum class ControlClass { StaticText, PushButton, TextField, TextArea, GroupBox, PopupMenu, ImageWell };
+
+struct ControlSpec {
+    String Name;
+    ControlClass Class = ControlClass::StaticText;
+    int Left = 0, Top = 0, Width = 0, Height = 0; // window coordinates, also inside a group box
+    String Text;                 // label text, caption, field text or a popup's InitialValue
+    String TextFont = "System";  // "Geneva", "New York" or "System"
+    int TextSize = 12;           // the original's points, drawn as that many pixels
+    bool Bold = false, Italic = false, Underline = false;
+    int TextAlign = 0;           // 0 left, 1 centred, 2 right
+    Color TextColor = 0x000000;
+    bool Multiline = false;
+    int TabIndex = 0;
+    String Parent;               // "" for the window itself, else a group box's name
+    bool Default = false, Cancel = false;               // push buttons
+    bool ReadOnly = false, Border = true;               // fields and text areas
+    bool ScrollBarVertical = true, ScrollBarHorizontal = false; // text areas
+    Color BackColor = 0xFFFFFF;  // fields and text areas
+    int ListIndex = -1;          // popups: the row selected at creation
+};
+
+class Control {
+public:
+    virtual ~Control();
+    const String& Name() const { return name_; }
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    int TabIndex() const { return tabIndex_; }
+    const String& TextFont() const { return font_; }
+    int TextSize() const { return size_; }
+    bool Bold() const { return bold_; }
+    bool Italic() const { return italic_; }
+    bool Underline() const { return underline_; }
+    int TextAlign() const { return align_; }
+    Color TextColor() const { return color_; }
+    bool Visible() const;
+    // Redraws now when immediately is true, else at the next paint.
+    void Refresh(bool immediately = false);
+    Window* Owner() const { return owner_; }
+    QWidget* Widget() const { return widget_; } // for the framework and its tests
+
+protected:
+    Control(Window* owner, const ControlSpec& spec, QWidget* widget);
+    QWidget* widget_;
+
+private:
+    Window* owner_;
+    String name_, font_;
+    int tabIndex_, size_, align_;
+    bool bold_, italic_, underline_;
+    Color color_;
+};
+
+class StaticText : public Control {
+public:
+    StaticText(Window* owner, const ControlSpec& spec, QWidget* parent);
+    String Text() const;
+    void SetText(const String& t); // CR breaks lines
+    bool Multiline() const;
+    // A press on the label: true when a handler is bound (the press then
+    // stays with the label), else it reaches the window's MouseDown.
+    std::function<bool(int x, int y)> MouseDown;
+};
+
+class PushButton : public Control {
+public:
+    PushButton(Window* owner, const ControlSpec& spec, QWidget* parent);
+    String Caption() const;
+    bool Default() const;
+    bool Cancel() const;
+    void Push(); // as a click: raises Action
+    std::function<void()> Action;
+};
+
+class TextField : public Control {
+public:
+    TextField(Window* owner, const ControlSpec& spec, QWidget* parent);
+    String Text() const;
+    void SetText(const String& t);
+};
+
+class TextArea : public Control {
+public:
+    TextArea(Window* owner, const ControlSpec& spec, QWidget* parent);
+    String Text() const; // line breaks read back as CR
+    void SetText(const String& t);
+    bool ReadOnly() const;
+    bool HasVerticalScrollBar() const;
+    bool HasHorizontalScrollBar() const;
+};
+
+class GroupBox : public Control {
+public:
+    GroupBox(Window* owner, const ControlSpec& spec, QWidget* parent);
+    String Caption() const;
+};
+
+class PopupMenu : public Control {
+public:
+    PopupMenu(Window* owner, const ControlSpec& spec, QWidget* parent);
+    void DeleteAllRows();
+    void AddRow(const String& text);
+    int ListCount() const;
+    String List(int row) const; // "" outside 0..ListCount()-1
+    int ListIndex() const;      // -1 when no row is selected
+    void SetListIndex(int row); // outside the rows selects none
+    String Text() const;        // the text shown as selected
+    std::function<void()> Change; // raised whenever the selection changes
+};
+
+class ImageWell : public Control {
+public:
+    ImageWell(Window* owner, const ControlSpec& spec, QWidget* parent);
+    std::shared_ptr<Picture> Image() const { return image_; }
+    void SetImage(std::shared_ptr<Picture> p);
+
+private:
+    std::shared_ptr<Picture> image_;
+};
