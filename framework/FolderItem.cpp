@@ -1,0 +1,1 @@
+#include "FolderItem.h"
