@@ -14,10 +14,10 @@ class Window;
 enum class ControlClass { StaticText, PushButton, TextField, TextArea, GroupBox, PopupMenu, ImageWell };
 
 struct ControlSpec {
-    String Name;
+    String Name{};
     ControlClass Class = ControlClass::StaticText;
     int Left = 0, Top = 0, Width = 0, Height = 0; // window coordinates, also inside a group box
-    String Text;                 // label text, caption, field text or a popup's InitialValue
+    String Text{};               // label text, caption, field text or a popup's InitialValue
     String TextFont = "System";  // "Geneva", "New York" or "System"
     int TextSize = 12;           // the original's points, drawn as that many pixels
     bool Bold = false, Italic = false, Underline = false;
@@ -25,7 +25,7 @@ struct ControlSpec {
     Color TextColor = 0x000000;
     bool Multiline = false;
     int TabIndex = 0;
-    String Parent;               // "" for the window itself, else a group box's name
+    String Parent{};             // "" for the window itself, else a group box's name
     bool Default = false, Cancel = false;               // push buttons
     bool ReadOnly = false, Border = true;               // fields and text areas
     bool ScrollBarVertical = true, ScrollBarHorizontal = false; // text areas
@@ -73,9 +73,12 @@ public:
     String Text() const;
     void SetText(const String& t); // CR breaks lines
     bool Multiline() const;
-    // A press on the label: true when a handler is bound (the press then
-    // stays with the label), else it reaches the window's MouseDown.
+    // A press on the label goes to this handler when one is bound (with the
+    // label's own coordinates), else to the window's MouseDown.
     std::function<bool(int x, int y)> MouseDown;
+
+private:
+    String text_;
 };
 
 class PushButton : public Control {
@@ -86,6 +89,9 @@ public:
     bool Cancel() const;
     void Push(); // as a click: raises Action
     std::function<void()> Action;
+
+private:
+    bool cancel_;
 };
 
 class TextField : public Control {
@@ -121,7 +127,9 @@ public:
     int ListIndex() const;      // -1 when no row is selected
     void SetListIndex(int row); // outside the rows selects none
     String Text() const;        // the text shown as selected
-    std::function<void()> Change; // raised whenever the selection changes
+    // Raised whenever the selection changes, by the user or by code (also
+    // when DeleteAllRows clears it). AddRow never changes the selection.
+    std::function<void()> Change;
 };
 
 class ImageWell : public Control {

@@ -9,7 +9,7 @@
 class MenuItem : public std::enable_shared_from_this<MenuItem> {
 public:
     MenuItem() = default;
-    virtual ~MenuItem() = default;
+    virtual ~MenuItem();
     MenuItem(const MenuItem&) = delete;
     MenuItem& operator=(const MenuItem&) = delete;
 
@@ -31,6 +31,8 @@ public:
     bool IsSeparator() const { return text_ == "-"; }
     virtual bool IsQuitItem() const { return false; }
 
+    // Adds item as the last child. An item that already has a parent, or that
+    // is this item or one of its ancestors, is refused: the tree stays a tree.
     void Append(std::shared_ptr<MenuItem> item);
     int Count() const { return static_cast<int>(children_.size()); }
     std::shared_ptr<MenuItem> Item(int index) const; // nullptr outside 0..Count()-1

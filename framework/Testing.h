@@ -11,7 +11,8 @@ namespace testing_seams {
 void SetMsgBoxObserver(std::function<void(const String&)> observer);
 // While set, ShowURL calls this with each address it would open, in place of the opener.
 void SetShowURLObserver(std::function<void(const String&)> observer);
-// The folder that counts as "beside the application".
+// The folder that counts as "beside the application"; the empty text
+// restores the folder of the running executable.
 void SetApplicationFolder(const String& path);
 // Connections to host:port go to toHost:toPort instead.
 void RouteHost(const String& host, int port, const String& toHost, int toPort);

@@ -47,7 +47,10 @@ public:
     Window& operator=(const Window&) = delete;
 
     void Show();           // visible and frontmost
-    void Close();          // raises Close, then ends the window
+    // Raises Close, then ends the window with its controls and timers. The
+    // object itself is deleted later, back in the event loop, so a handler
+    // may close its own window; the next ImplicitInstance makes a new one.
+    void Close();
     bool IsClosed() const { return closed_; }
     bool Visible() const;
     const WindowProperties& Properties() const { return props_; }
@@ -73,7 +76,11 @@ public:
     // A press reported to the window itself (also from labels without a handler).
     bool PressAt(int x, int y);
 
-    QWidget* Widget() const; // for the framework and its tests
+    // For the framework and its tests. Widget() is the whole window, its menu
+    // bar included; ContentWidget() is the Width x Height area below the bar
+    // whose top-left corner is the origin of window coordinates.
+    QWidget* Widget() const;
+    QWidget* ContentWidget() const;
 
 protected:
     // Making the window raises these, in this order.
@@ -92,8 +99,12 @@ protected:
 private:
     template <class T> friend T* ImplicitInstance();
     friend class WindowWidget;
+    friend void DiscardAllWindows();
     void Make(); // Layout, CreateControls, AddMenuHandlers, Open
     void Finish(); // after Close: leave the registry, delete later
+    void ApplyTabOrder();
+    void BringToFront();
+    void ClosedByUser(); // the window manager's close, accepted
     static Window* OpenInstance(std::type_index type);
     static void Register(std::type_index type, Window* w);
 
@@ -101,12 +112,13 @@ private:
     std::unique_ptr<WindowWidget> widget_;
     std::shared_ptr<Picture> backdrop_;
     std::shared_ptr<MenuBar> menuBar_;
-    std::map<String, std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<Control>> ownedControls_;
+    std::map<String, Control*> controlsByName_; // the first control of a name keeps it
     std::vector<Control*> order_;
-    std::map<String, std::unique_ptr<Timer>> timers_;
+    std::vector<std::unique_ptr<Timer>> timers_;
     std::map<String, std::function<bool()>> menuHandlers_;
     std::type_index type_ = typeid(void);
-    bool closed_ = false, closing_ = false;
+    bool closed_ = false, closing_ = false, placed_ = false;
 };
 
 // The open window of class T, or a new one made now.

@@ -1,0 +1,330 @@
+#include "Controls.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+#include "DisplayText.h"
+#include "Fonts.h"
+#include "PressRouter.h"
+#include "Window.h"
+
+namespace {
+QColor ToQColor(Color c)
+{
+    return QColor(c.Red(), c.Green(), c.Blue());
+}
+
+Qt::Alignment HorizontalAlignment(int textAlign)
+{
+    switch (textAlign) {
+    case 1: return Qt::AlignHCenter;
+    case 2: return Qt::AlignRight;
+    default: return Qt::AlignLeft;
+    }
+}
+
+void SetColors(QWidget* w, const ControlSpec& spec, bool withBase)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(spec.TextColor));
+    palette.setColor(QPalette::Text, ToQColor(spec.TextColor));
+    if (withBase) palette.setColor(QPalette::Base, ToQColor(spec.BackColor));
+    w->setPalette(palette);
+}
+
+// Rows of a popup's initial value: one per line.
+QStringList InitialRows(const String& text)
+{
+    if (text.empty()) return {};
+    return ToDisplay(text).split(QLatin1Char('\n'));
+}
+} // namespace
+
+// ---- Control ----
+
+Control::Control(Window* owner, const ControlSpec& spec, QWidget* widget)
+    : widget_(widget), owner_(owner), name_(spec.Name), font_(spec.TextFont), tabIndex_(spec.TabIndex),
+      size_(spec.TextSize), align_(spec.TextAlign), bold_(spec.Bold), italic_(spec.Italic),
+      underline_(spec.Underline), color_(spec.TextColor)
+{
+    // Positions are window coordinates also inside a group box: subtract
+    // where the parent stands in the window.
+    QPoint origin;
+    QWidget* parent = widget->parentWidget();
+    QWidget* content = owner ? owner->ContentWidget() : nullptr;
+    if (parent && content && parent != content && content->isAncestorOf(parent))
+        origin = parent->mapTo(content, QPoint(0, 0));
+    widget->setGeometry(spec.Left - origin.x(), spec.Top - origin.y(), std::max(spec.Width, 0), std::max(spec.Height, 0));
+    widget->setFont(FontFor(spec.TextFont, spec.TextSize, spec.Bold, spec.Italic, spec.Underline));
+    widget->setObjectName(QString::fromUtf8(spec.Name.data(), static_cast<qsizetype>(spec.Name.size())));
+    widget->show();
+}
+
+// The widget belongs to the window's widget tree, which deletes it.
+Control::~Control() = default;
+
+int Control::Left() const
+{
+    return owner_ ? widget_->mapTo(owner_->ContentWidget(), QPoint(0, 0)).x() : widget_->x();
+}
+
+int Control::Top() const
+{
+    return owner_ ? widget_->mapTo(owner_->ContentWidget(), QPoint(0, 0)).y() : widget_->y();
+}
+
+int Control::Width() const
+{
+    return widget_->width();
+}
+
+int Control::Height() const
+{
+    return widget_->height();
+}
+
+bool Control::Visible() const
+{
+    return widget_->isVisibleTo(widget_->window());
+}
+
+void Control::Refresh(bool immediately)
+{
+    if (immediately) widget_->repaint();
+    else widget_->update();
+}
+
+// ---- StaticText ----
+
+StaticText::StaticText(Window* owner, const ControlSpec& spec, QWidget* parent)
+    : Control(owner, spec, new QLabel(parent))
+{
+    auto* label = static_cast<QLabel*>(widget_);
+    label->setTextFormat(Qt::PlainText); // texts may come from the network: never markup
+    label->setAutoFillBackground(false); // the window's colour and backdrop show through
+    label->setAlignment(HorizontalAlignment(spec.TextAlign) | Qt::AlignTop);
+    label->setWordWrap(spec.Multiline);
+    SetColors(label, spec, false);
+    SetText(spec.Text);
+    new PressRouter(label, owner, this);
+}
+
+String StaticText::Text() const
+{
+    return text_;
+}
+
+void StaticText::SetText(const String& t)
+{
+    text_ = t;
+    static_cast<QLabel*>(widget_)->setText(ToDisplay(t));
+}
+
+bool StaticText::Multiline() const
+{
+    return static_cast<QLabel*>(widget_)->wordWrap();
+}
+
+// ---- PushButton ----
+
+PushButton::PushButton(Window* owner, const ControlSpec& spec, QWidget* parent)
+    : Control(owner, spec, new QPushButton(parent)), cancel_(spec.Cancel)
+{
+    auto* button = static_cast<QPushButton*>(widget_);
+    button->setText(ToDisplay(spec.Text));
+    // Only the default button takes Return itself; elsewhere the window hands Return to it.
+    button->setDefault(spec.Default);
+    button->setAutoDefault(spec.Default);
+    QObject::connect(button, &QPushButton::clicked, button, [this] {
+        if (Action) Action();
+    });
+}
+
+String PushButton::Caption() const
+{
+    return FromDisplay(static_cast<QPushButton*>(widget_)->text());
+}
+
+bool PushButton::Default() const
+{
+    return static_cast<QPushButton*>(widget_)->isDefault();
+}
+
+bool PushButton::Cancel() const
+{
+    return cancel_;
+}
+
+void PushButton::Push()
+{
+    static_cast<QPushButton*>(widget_)->click();
+}
+
+// ---- TextField ----
+
+TextField::TextField(Window* owner, const ControlSpec& spec, QWidget* parent)
+    : Control(owner, spec, new QLineEdit(parent))
+{
+    auto* field = static_cast<QLineEdit*>(widget_);
+    field->setFrame(spec.Border);
+    field->setReadOnly(spec.ReadOnly);
+    field->setAlignment(HorizontalAlignment(spec.TextAlign) | Qt::AlignVCenter);
+    SetColors(field, spec, true);
+    SetText(spec.Text);
+}
+
+String TextField::Text() const
+{
+    return FromDisplay(static_cast<QLineEdit*>(widget_)->text());
+}
+
+void TextField::SetText(const String& t)
+{
+    static_cast<QLineEdit*>(widget_)->setText(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+}
+
+// ---- TextArea ----
+
+TextArea::TextArea(Window* owner, const ControlSpec& spec, QWidget* parent)
+    : Control(owner, spec, new QPlainTextEdit(parent))
+{
+    auto* area = static_cast<QPlainTextEdit*>(widget_);
+    area->setFrameShape(spec.Border ? QFrame::StyledPanel : QFrame::NoFrame);
+    area->setReadOnly(spec.ReadOnly);
+    area->setTabChangesFocus(true);
+    area->setVerticalScrollBarPolicy(spec.ScrollBarVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (spec.ScrollBarHorizontal) {
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        area->setLineWrapMode(QPlainTextEdit::NoWrap);
+    } else {
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    }
+    SetColors(area, spec, true);
+    SetText(spec.Text);
+}
+
+String TextArea::Text() const
+{
+    return FromDisplayWithCR(static_cast<QPlainTextEdit*>(widget_)->toPlainText());
+}
+
+void TextArea::SetText(const String& t)
+{
+    static_cast<QPlainTextEdit*>(widget_)->setPlainText(ToDisplay(t));
+}
+
+bool TextArea::ReadOnly() const
+{
+    return static_cast<QPlainTextEdit*>(widget_)->isReadOnly();
+}
+
+bool TextArea::HasVerticalScrollBar() const
+{
+    return static_cast<QPlainTextEdit*>(widget_)->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
+}
+
+bool TextArea::HasHorizontalScrollBar() const
+{
+    return static_cast<QPlainTextEdit*>(widget_)->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+}
+
+// ---- GroupBox ----
+
+GroupBox::GroupBox(Window* owner, const ControlSpec& spec, QWidget* parent)
+    : Control(owner, spec, new QGroupBox(parent))
+{
+    auto* box = static_cast<QGroupBox*>(widget_);
+    box->setTitle(ToDisplay(spec.Text)); // an empty caption draws a plain frame
+    SetColors(box, spec, false);
+    box->lower(); // a box frames the controls beside it and never covers them
+    new PressRouter(box, owner, nullptr);
+}
+
+String GroupBox::Caption() const
+{
+    return FromDisplay(static_cast<QGroupBox*>(widget_)->title());
+}
+
+// ---- PopupMenu ----
+
+PopupMenu::PopupMenu(Window* owner, const ControlSpec& spec, QWidget* parent)
+    : Control(owner, spec, new QComboBox(parent))
+{
+    auto* combo = static_cast<QComboBox*>(widget_);
+    combo->addItems(InitialRows(spec.Text));
+    SetListIndex(spec.ListIndex);
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this] {
+        if (Change) Change();
+    });
+}
+
+void PopupMenu::DeleteAllRows()
+{
+    static_cast<QComboBox*>(widget_)->clear();
+}
+
+void PopupMenu::AddRow(const String& text)
+{
+    auto* combo = static_cast<QComboBox*>(widget_);
+    const int before = combo->currentIndex();
+    // Qt selects the first row added to an empty popup; rows are only added here.
+    const QSignalBlocker quiet(combo);
+    combo->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (combo->currentIndex() != before) combo->setCurrentIndex(before);
+}
+
+int PopupMenu::ListCount() const
+{
+    return static_cast<QComboBox*>(widget_)->count();
+}
+
+String PopupMenu::List(int row) const
+{
+    if (row < 0 || row >= ListCount()) return {};
+    return FromDisplay(static_cast<QComboBox*>(widget_)->itemText(row));
+}
+
+int PopupMenu::ListIndex() const
+{
+    return static_cast<QComboBox*>(widget_)->currentIndex();
+}
+
+void PopupMenu::SetListIndex(int row)
+{
+    static_cast<QComboBox*>(widget_)->setCurrentIndex(row >= 0 && row < ListCount() ? row : -1);
+}
+
+String PopupMenu::Text() const
+{
+    return FromDisplay(static_cast<QComboBox*>(widget_)->currentText());
+}
+
+// ---- ImageWell ----
+
+ImageWell::ImageWell(Window* owner, const ControlSpec& spec, QWidget* parent)
+    : Control(owner, spec, new QLabel(parent))
+{
+    auto* well = static_cast<QLabel*>(widget_);
+    well->setAlignment(Qt::AlignCenter);
+    well->setAutoFillBackground(false);
+    new PressRouter(well, owner, nullptr);
+}
+
+void ImageWell::SetImage(std::shared_ptr<Picture> p)
+{
+    image_ = std::move(p);
+    auto* well = static_cast<QLabel*>(widget_);
+    if (!image_ || image_->Image().isNull() || well->width() <= 0 || well->height() <= 0) {
+        well->clear();
+        return;
+    }
+    const QImage fitted = image_->Image().scaled(well->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    well->setPixmap(QPixmap::fromImage(fitted));
+}

@@ -1,0 +1,8 @@
+#include "WindowReaper.h"
+
+#include "Window.h"
+
+WindowReaper::~WindowReaper()
+{
+    delete window_;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The top-level widget of a Window: its frame kind, title and fixed size, the
+// menu bar (when the window set one) above the content area, the window
+// manager's close request, and Return / Escape for the default and cancel
+// buttons.
+#include <QWidget>
+#include <memory>
+
+class MenuBar;
+class MenuBarView;
+class Picture;
+class Window;
+class WindowContent;
+struct WindowProperties;
+
+class WindowWidget : public QWidget {
+public:
+    explicit WindowWidget(Window* owner);
+    void Configure(const WindowProperties& p);
+    void SetBackdrop(std::shared_ptr<Picture> picture);
+    void SetMenuBar(std::shared_ptr<MenuBar> bar);
+    QWidget* Content() const;
+    MenuBarView* MenuView() const { return menuView_; }
+    void CentreOnScreen();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Relayout();
+    Window* owner_;
+    WindowContent* content_;
+    MenuBarView* menuView_ = nullptr;
+    int width_ = 100, height_ = 100;
+    bool menuBarVisible_ = true;
+};
