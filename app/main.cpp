@@ -1,1 +1,8 @@
-int main() { return 0; }
+#include "Application.h"
+#include "Startup.h"
+
+int main(int argc, char** argv) {
+    const int status = RunApplication(argc, argv, RunStartup);
+    ReleaseModuleObjects();
+    return status;
+}

@@ -1,0 +1,17 @@
+#include "FileTypes.h"
+
+namespace FileTypes {
+
+std::unique_ptr<FileType> pText;
+
+void Initialize() {
+    pText = std::make_unique<FileType>();
+    pText->SetName("text");
+    pText->SetExtensions("");
+    pText->SetMacType("TEXT");
+    pText->SetMacCreator("R*ch");
+    // The conversion to text is what registers the type.
+    static_cast<void>(static_cast<String>(*pText));
+}
+
+} // namespace FileTypes
