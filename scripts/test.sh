@@ -1,0 +1,20 @@
+#!/bin/sh
+# Installs what is needed, builds and runs every test: the plain build, the
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a
+# bounded fuzzing run of the preferences reader.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+JOBS="$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$JOBS"
+ctest --test-dir build --output-on-failure -j"$JOBS"
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUANDE_SANITIZE=ON >/dev/null
+cmake --build build-sanitize -j"$JOBS"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j"$JOBS"
+
+tests/fuzz/run_fuzz.sh build-fuzz
