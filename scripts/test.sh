@@ -14,7 +14,7 @@ ctest --test-dir build --output-on-failure -j"$JOBS"
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUANDE_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$JOBS"
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$JOBS"
 
 tests/fuzz/run_fuzz.sh build-fuzz
