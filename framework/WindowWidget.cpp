@@ -63,8 +63,23 @@ void WindowWidget::SetBackdrop(std::shared_ptr<Picture> picture)
 void WindowWidget::SetMenuBar(std::shared_ptr<MenuBar> bar)
 {
     delete menuView_;
-    menuView_ = bar ? new MenuBarView(std::move(bar), this) : nullptr;
+    menuView_ = nullptr;
+    menuBar_ = std::move(bar);
+    if (isVisible()) BuildMenuView();
     Relayout();
+}
+
+void WindowWidget::BuildMenuView()
+{
+    if (menuView_ || !menuBar_) return;
+    menuView_ = new MenuBarView(menuBar_, this);
+    Relayout();
+}
+
+void WindowWidget::setVisible(bool visible)
+{
+    if (visible) BuildMenuView();
+    QWidget::setVisible(visible);
 }
 
 QWidget* WindowWidget::Content() const
@@ -74,6 +89,7 @@ QWidget* WindowWidget::Content() const
 
 void WindowWidget::CentreOnScreen()
 {
+    BuildMenuView(); // centred at the size it is shown at, its bar included
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect available = screen->availableGeometry();

@@ -2,7 +2,8 @@
 // The top-level widget of a Window: its frame kind, title and fixed size, the
 // menu bar (when the window set one) above the content area, the window
 // manager's close request, and Return / Escape for the default and cancel
-// buttons.
+// buttons. The menu bar is drawn from the first showing on: a window made
+// hidden at start-up pays for its bar's fonts and icons only when it is seen.
 #include <QWidget>
 #include <memory>
 
@@ -22,6 +23,7 @@ public:
     QWidget* Content() const;
     MenuBarView* MenuView() const { return menuView_; }
     void CentreOnScreen();
+    void setVisible(bool visible) override;
 
 protected:
     bool event(QEvent* event) override;
@@ -30,9 +32,11 @@ protected:
 
 private:
     void Relayout();
+    void BuildMenuView();
     Window* owner_;
     WindowContent* content_;
-    MenuBarView* menuView_ = nullptr;
+    std::shared_ptr<MenuBar> menuBar_;
+    MenuBarView* menuView_ = nullptr; // made at the first showing
     int width_ = 100, height_ = 100;
     bool menuBarVisible_ = true;
 };
