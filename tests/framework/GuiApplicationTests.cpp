@@ -1,23 +1,17 @@
-// The run: start-up before Open, Close exactly once whatever ends the run,
-// the exit status, the user closing the last window, and signals.
-#include <QCoreApplication>
-#include <QTimer>
-#include <QWidget>
-#include <algorithm>
+// The run: Close exactly once whatever ends it, the exit status, the user
+// closing the last window, and signals; the browser and the message box,
+// observed through the test seams.
 #include <csignal>
 #include "Application.h"
+#include "Desktop.h"
 #include "GuiTestWindows.h"
-#include "RunState.h"
 
-using testing_seams::BeginRun;
-using testing_seams::FinishRun;
-using testing_seams::PumpUntil;
+using namespace testing_seams;
 
 namespace {
 std::vector<std::string> events;
 
-class RecordingApp : public Application {
-public:
+struct RecordingApp : Application {
     void Event_Open() override { events.push_back("Open"); }
     void Event_Close() override { events.push_back("Close"); }
     ~RecordingApp() override { events.push_back("destroyed"); }
@@ -25,151 +19,68 @@ public:
 
 void StartWithApp()
 {
-    events.push_back("startup");
+    events.clear();
     RegisterAppObject(std::make_unique<RecordingApp>());
 }
 
-int CountOf(const std::string& e)
-{
-    return static_cast<int>(std::count(events.begin(), events.end(), e));
-}
-
-class GuiRunTest : public GuiTest {
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        events.clear();
-    }
-};
+int CloseCount() { return static_cast<int>(std::count(events.begin(), events.end(), "Close")); }
 } // namespace
 
-TEST_F(GuiRunTest, StartupRunsOnceThenOpenThenCloseAtTheEnd)
-{
-    BeginRun(StartWithApp);
-    EXPECT_EQ(events, (std::vector<std::string>{"startup", "Open"}));
-    EXPECT_NE(GetAppObject(), nullptr);
-    EXPECT_FALSE(testing_seams::RunQuit());
-    FinishRun();
-    EXPECT_EQ(events, (std::vector<std::string>{"startup", "Open", "Close", "destroyed"}));
-    EXPECT_EQ(GetAppObject(), nullptr);
-}
-
-TEST_F(GuiRunTest, QuitRecordsTheFirstCodeAndRaisesCloseOnce)
+TEST_F(GuiTest, QuitOrATerminationSignalEndsTheRunWithCloseOnce)
 {
     BeginRun(StartWithApp);
     Quit(3);
     Quit(7);
-    EXPECT_TRUE(testing_seams::RunQuit());
-    EXPECT_EQ(testing_seams::RunExitCode(), 3);
+    EXPECT_TRUE(RunQuit());
+    EXPECT_EQ(RunExitCode(), 3); // the first code counts
     FinishRun();
-    EXPECT_EQ(CountOf("Close"), 1);
-
-    // The next run starts clean.
-    events.clear();
-    BeginRun(StartWithApp);
-    EXPECT_FALSE(testing_seams::RunQuit());
-    EXPECT_EQ(testing_seams::RunExitCode(), 0);
-}
-
-TEST_F(GuiRunTest, QuitDuringStartupSkipsOpen)
-{
-    BeginRun([] {
-        StartWithApp();
-        Quit(0);
-    });
-    EXPECT_EQ(events, (std::vector<std::string>{"startup", "Close"}));
-}
-
-TEST_F(GuiRunTest, FinishRunFreesWindowsWithoutRaisingTheirClose)
-{
-    BeginRun(StartWithApp);
-    ImplicitInstance<WinA>();
-    ImplicitInstance<WinB>()->Close();
-    FinishRun();
-    EXPECT_EQ(WinA::Script().Count("Close"), 0);
-    EXPECT_EQ(WinA::Script().destroyed, 1);
-    EXPECT_EQ(WinB::Script().Count("Close"), 1);
-    EXPECT_EQ(WinB::Script().destroyed, 1);
-    EXPECT_TRUE(OpenWindows().empty());
-}
-
-TEST_F(GuiRunTest, UserClosingTheLastVisibleWindowEndsTheRun)
-{
-    BeginRun(StartWithApp);
-    WinB::Script().props.Visible = false; // an open but hidden window does not keep the run
-    ImplicitInstance<WinB>();
-    WinA* w = ImplicitInstance<WinA>();
-    w->Widget()->close();
-    EXPECT_TRUE(PumpUntil([] { return testing_seams::RunQuit(); }, 1000));
-    EXPECT_EQ(testing_seams::RunExitCode(), 0);
-    EXPECT_EQ(CountOf("Close"), 1);
-}
-
-TEST_F(GuiRunTest, ClosingByCodeOrWithAnotherWindowLeftKeepsTheRun)
-{
-    BeginRun(StartWithApp);
-    ImplicitInstance<WinA>()->Close(); // code: the terms window after "Agree"
-    WinA* a = ImplicitInstance<WinA>();
-    ImplicitInstance<WinB>();
-    a->Widget()->close(); // the user, but WinB is still up
-    testing_seams::Pump(100);
-    EXPECT_FALSE(testing_seams::RunQuit());
-    EXPECT_EQ(CountOf("Close"), 0);
-}
-
-// The splash hand-over: the user's close shows the main window from inside
-// the Close event; the run must go on.
-TEST_F(GuiRunTest, UserCloseWhoseHandlerShowsAnotherWindowKeepsTheRun)
-{
-    BeginRun(StartWithApp);
-    WinB::Script().props.Visible = false;
-    ImplicitInstance<WinB>();
-    WinA::Script().close = [] { ImplicitInstance<WinB>()->Show(); };
-    ImplicitInstance<WinA>()->Widget()->close();
-    testing_seams::Pump(100);
-    EXPECT_FALSE(testing_seams::RunQuit());
-    EXPECT_TRUE(ImplicitInstance<WinB>()->Visible());
-}
-
-TEST_F(GuiRunTest, TerminationSignalQuitsNormallyWithClose)
-{
+    EXPECT_EQ(events, (std::vector<std::string>{"Open", "Close", "destroyed"}));
     for (int sig : {SIGTERM, SIGINT}) {
-        events.clear();
         BeginRun(StartWithApp);
         std::raise(sig);
-        EXPECT_TRUE(PumpUntil([] { return testing_seams::RunQuit(); }, 2000)) << sig;
-        EXPECT_EQ(CountOf("Close"), 1);
-        EXPECT_EQ(testing_seams::RunExitCode(), 0);
+        EXPECT_TRUE(PumpUntil([] { return RunQuit(); }, 2000)) << sig;
+        EXPECT_EQ(RunExitCode(), 0);
         FinishRun();
-        EXPECT_EQ(CountOf("Close"), 1);
+        EXPECT_EQ(CloseCount(), 1);
     }
 }
 
-// The run that owns its event loop, as RunApplication drives it.
-TEST_F(GuiRunTest, OwnLoopEndsAtQuitWithItsCode)
+TEST_F(GuiTest, OnlyTheUserClosingTheLastVisibleWindowEndsTheRun)
 {
-    run::Begin([] {
-        StartWithApp();
-        ImplicitInstance<WinA>();
-        QTimer::singleShot(10, [] { Quit(5); });
-    }, true);
-    const int loopResult = QCoreApplication::exec();
-    run::End();
-    EXPECT_EQ(loopResult, 5);
-    EXPECT_EQ(run::ExitCode(), 5);
-    EXPECT_EQ(events, (std::vector<std::string>{"startup", "Open", "Close", "destroyed"}));
-    EXPECT_EQ(WinA::Script().destroyed, 1);
+    BeginRun(StartWithApp);
+    ImplicitInstance<WinA>()->Close(); // code: the terms window after "Agree"
+    WinB::Script().props.Visible = false;
+    ImplicitInstance<WinB>();
+    // The splash hand-over: the user's close shows the hidden main window from its Close event.
+    WinA::Script().close = [] { ImplicitInstance<WinB>()->Show(); };
+    ImplicitInstance<WinA>()->Widget()->close();
+    Pump(100);
+    EXPECT_FALSE(RunQuit());
+    EXPECT_EQ(CloseCount(), 0);
+    WinA::Script().props.Visible = false; // open but hidden: does not keep the run
+    ImplicitInstance<WinA>();
+    ImplicitInstance<WinB>()->Widget()->close();
+    EXPECT_TRUE(PumpUntil([] { return RunQuit(); }, 1000));
+    EXPECT_EQ(RunExitCode(), 0);
+    EXPECT_EQ(CloseCount(), 1);
 }
 
-TEST_F(GuiRunTest, OwnLoopEndsAtSignal)
+TEST_F(GuiTest, ShowURLPassesOnlyWebAddressesExactlyAsWritten)
 {
-    run::Begin([] {
-        StartWithApp();
-        QTimer::singleShot(10, [] { std::raise(SIGTERM); });
-    }, true);
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); }); // never hang the suite
-    EXPECT_EQ(QCoreApplication::exec(), 0);
-    run::End();
-    EXPECT_EQ(CountOf("Close"), 1);
+    const std::pair<String, bool> rows[] = {
+        {"http://www.brackwater.example.com/", true},
+        {"HTTPS://payments.example.net/cgi-bin/webscr?cmd=_xclick&amount=$5.00&cn=Special%20Instructions%20(optional)", true},
+        {"", false}, {"ftp://x", false}, {"javascript:alert(1)", false}, {"file:///etc/passwd", false}, {"http://", false},
+        {"http:///path", false}, {"www.example.com", false}, {"-http://example.com", false}, {"http://exa mple.com/", false}};
+    std::vector<String> opened;
+    SetShowURLObserver([&](const String& a) { opened.push_back(a); });
+    for (const auto& [address, ok] : rows) {
+        opened.clear();
+        ShowURL(address);
+        EXPECT_EQ(opened, ok ? std::vector<String>{address} : std::vector<String>{}) << address;
+    }
+    opened.clear();
+    SetMsgBoxObserver([&](const String& t) { opened.push_back(t); });
+    MsgBox("line\rbreak");
+    EXPECT_EQ(opened, std::vector<String>{"line\rbreak"});
 }
