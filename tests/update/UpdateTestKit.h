@@ -1,38 +1,107 @@
 #pragma once
 // What the update tests share: the boxes and browser openings a check
-// produces, the update window without creating it, and the update host.
-#include <string>
+// produces, the update window without creating it, and a loopback server.
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUrl>
 #include <vector>
-#include "Text.h"
-
-class UpDateWin;
-
-// Records every MsgBox and ShowURL while alive; closes update windows and
-// clears host routes when it ends, so each test starts clean.
-class ObservedEffects {
-public:
-    ObservedEffects();
-    ~ObservedEffects();
-    ObservedEffects(const ObservedEffects&) = delete;
-    ObservedEffects& operator=(const ObservedEffects&) = delete;
-
-    std::vector<String> boxes;
-    std::vector<String> urls;
-};
-
-// The open update window, or nullptr; never makes one.
-UpDateWin* OpenUpdateWindow();
-int OpenUpdateWindowCount();
-void CloseUpdateWindows();
-
-// The host the update list is fetched from, as the fetcher connects to it.
-String UpdateHost();
-
-// A loopback port on which nothing listens.
-int ClosedPort();
-
-// Waits until a check has shown its outcome: a box or the update window.
-bool WaitForOutcome(const ObservedEffects& seen, int ms = 5000);
+#include "SharedConstants.h"
+#include "Testing.h"
+#include "UpDateWin.h"
+#include "UpdateSocket.h"
 
 inline const char* UpToDate = "You have the latest version of this software.";
 inline const char* CouldNotConnect = "Update check failed, could not connect to host.";
+
+inline PopupMenu* Popup(UpDateWin* w) { return w->Find<PopupMenu>("PopupMenu1"); }
+inline String InfoText(UpDateWin* w) { return w->Find<StaticText>("StaticText2")->Text(); }
+inline std::vector<String> Rows(UpDateWin* w) {
+    std::vector<String> rows;
+    for (int i = 0; i < Popup(w)->ListCount(); ++i) rows.push_back(Popup(w)->List(i));
+    return rows;
+}
+
+// The open update window or nullptr; never makes one.
+inline UpDateWin* OpenUpdateWindow() {
+    for (Window* w : OpenWindows())
+        if (auto* u = dynamic_cast<UpDateWin*>(w)) return u;
+    return nullptr;
+}
+
+inline void CloseUpdateWindow() {
+    if (UpDateWin* w = OpenUpdateWindow()) w->Close();
+    testing_seams::Pump(0);
+}
+
+// Records every MsgBox and ShowURL while alive; on its end closes update
+// windows and clears host routes, so each test starts clean.
+struct ObservedEffects {
+    std::vector<String> boxes, urls;
+    ObservedEffects() {
+        testing_seams::SetMsgBoxObserver([this](const String& t) { boxes.push_back(t); });
+        testing_seams::SetShowURLObserver([this](const String& u) { urls.push_back(u); });
+    }
+    ~ObservedEffects() {
+        CloseUpdateWindow();
+        testing_seams::SetMsgBoxObserver(nullptr);
+        testing_seams::SetShowURLObserver(nullptr);
+        testing_seams::ClearRoutes();
+    }
+};
+
+// The host the update list is fetched from.
+inline String UpdateHost() { return QUrl(UpdateListURL).host().mid(4).toStdString(); }
+
+// A loopback port on which nothing listens.
+inline int ClosedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// Waits until a check has shown its outcome, a box or the update window,
+// then long enough for a second outcome to show too.
+inline bool WaitForOutcome(const ObservedEffects& seen, int ms = 5000) {
+    bool shown = testing_seams::PumpUntil([&] { return !seen.boxes.empty() || OpenUpdateWindow(); }, ms);
+    testing_seams::Pump(100);
+    return shown;
+}
+
+// A loopback server whose every byte and moment the test decides.
+class ScriptedServer {
+public:
+    bool closeOnAccept = false; // drop each connection the moment it arrives
+    int connections = 0;
+    QByteArray received; // what the latest connection sent
+
+    ScriptedServer() {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* c = server_.nextPendingConnection()) {
+                ++connections;
+                if (closeOnAccept) c->close();
+                conn_ = c;
+                received.clear();
+                QObject::connect(c, &QTcpSocket::readyRead, [this, c] { received += c->readAll(); });
+            }
+        });
+    }
+    int Port() const { return server_.serverPort(); }
+    bool WaitForRequest() const {
+        return testing_seams::PumpUntil([this] { return received.contains("\r\n\r\n"); }, 5000);
+    }
+    // Sends on the latest connection, then pauses so the bytes arrive as a batch of their own.
+    void Send(const QByteArray& bytes, int pauseMs = 100) {
+        conn_->write(bytes);
+        testing_seams::Pump(pauseMs);
+    }
+    void Finish() { conn_->disconnectFromHost(); } // ends the reply the HTTP/1.0 way
+    bool ClientClosed() const { return !conn_ || conn_->state() == QAbstractSocket::UnconnectedState; }
+
+private:
+    QTcpSocket* conn_ = nullptr; // a child of server_, so alive as long as it
+    // Declared last, so a socket that reports its end while the server destroys it finds the rest alive.
+    QTcpServer server_;
+};
