@@ -1,59 +1,90 @@
 #pragma once
 // One application run per test, in its own application folder, with the
 // browser and message boxes observed and the update host routed to a
-// loopback server of the test that counts the checks that reach it.
-#include <QByteArray>
-#include <QString>
+// loopback server of the test that counts the checks reaching it.
+#include <QFile>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <vector>
 
-#include "Text.h"
-#include "Window.h"
-
-class AppRun : public ::testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    void CopyPictures();
-    void Begin();  // startup and Open
-    void Finish(); // Close unless quit, then everything released
-    bool Running() const { return running_; }
-
-    QString PrefsPath() const;
-    std::optional<QByteArray> ReadPrefs() const; // nullopt when there is no file
-    void WritePrefs(const QByteArray& bytes);
-
-    int UpdateChecks() const { return connections_; }
-    // Gives queued work (socket connections, deferred closes) time to happen.
-    void Settle(int ms = 150);
-
-    // Presses the splash window itself, which hands over.
-    void PressSplash();
-    bool MainWindowShown() const;
-
-    QTemporaryDir appDir_;
-    std::vector<String> urls_;
-    std::vector<String> boxes_;
-
-private:
-    QTcpServer updateServer_;
-    int connections_ = 0;
-    bool running_ = false;
-};
+#include "App.h"
+#include "RandomNumGenWin.h"
+#include "SharedConstants.h"
+#include "SplashWin.h"
+#include "Startup.h"
+#include "TermsWin.h"
+#include "Testing.h"
 
 // The open window of class T, or nullptr; unlike the accessors it never makes one.
 template <class T> T* OpenWindowOf() {
-    for (Window* w : OpenWindows()) {
+    for (Window* w : OpenWindows())
         if (auto* t = dynamic_cast<T*>(w); t && !t->IsClosed()) return t;
-    }
     return nullptr;
 }
 
-// The preferences file as the program writes it from no file or its own:
-// magic, version and the payload with automatic checks on (byte 23 = 0) or off (1).
-QByteArray GoldenPrefs(bool noAutoUpdate);
+// Gives queued work (socket connections, deferred closes) time to happen.
+inline void Settle(int ms = 150) { testing_seams::Pump(ms); }
+inline bool MainShown() { return OpenWindowOf<RandomNumGenWin>() && OpenWindowOf<RandomNumGenWin>()->Visible(); }
+inline void Click(const Window* w, const char* l) { QTest::mouseClick(w->Find<StaticText>(l)->Widget(), Qt::LeftButton); }
+inline void Toggle() { EXPECT_FALSE(TheApp()->MenuHandler("WebAutoUpdateCheck")()); }
+
+// The 31-byte file as the program writes it from no file or its own: magic,
+// version, then the payload with automatic checks on (byte 23 = 0) or off (1).
+inline QByteArray GoldenPrefs(bool noAutoUpdate) {
+    return QByteArray("\0\0\6KORVAT\0\0\5" "1.0.2\0\0\x0B\0\0\1", 23) + char(noAutoUpdate) +
+           QByteArray("\0\0\4\0\0\1\0", 7);
+}
+
+class AppRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing_seams::SetApplicationFolder(dir_.path().toStdString());
+        testing_seams::SetShowURLObserver([this](const String& url) { urls_.push_back(url); });
+        testing_seams::SetMsgBoxObserver([](const String&) {}); // no modal boxes
+        ASSERT_TRUE(QFile::link(QUANDE_APP_DIR "/Resources", dir_.path() + "/Resources")); // the pictures
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            for (; server_.hasPendingConnections(); ++checks_) server_.nextPendingConnection()->close();
+        });
+        ASSERT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
+        const String host = String(UpdateListURL).substr(String("http://www.").size());
+        testing_seams::RouteHost(host.substr(0, host.find('/')), 80, "127.0.0.1", server_.serverPort());
+    }
+    void TearDown() override {
+        if (TheApp()) Finish();
+        testing_seams::ClearRoutes();
+        testing_seams::SetShowURLObserver(nullptr);
+    }
+    static void Begin() { testing_seams::BeginRun(RunStartup); }
+    static void Finish() { // Close unless the run quit, then everything released
+        testing_seams::FinishRun();
+        ReleaseModuleObjects();
+        Settle(20);
+    }
+    std::optional<QByteArray> ReadPrefs() const { // nullopt when there is no file
+        QFile f(dir_.path() + "/" + PrefsFileName);
+        return f.open(QIODevice::ReadOnly) ? std::optional(f.readAll()) : std::nullopt;
+    }
+    void WritePrefs(const QByteArray& bytes) {
+        QFile f(dir_.path() + "/" + PrefsFileName);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
+    static void Answer(const char* button) { // PushButton1 agrees, PushButton2 disagrees
+        ASSERT_NE(OpenWindowOf<TermsWin>(), nullptr);
+        OpenWindowOf<TermsWin>()->Find<PushButton>(button)->Push();
+        Settle();
+    }
+    static void PressSplash() { // on the window itself, which hands over
+        ASSERT_NE(OpenWindowOf<SplashWin>(), nullptr);
+        OpenWindowOf<SplashWin>()->PressAt(5, 5);
+        Settle();
+    }
+
+    QTemporaryDir dir_;
+    std::vector<String> urls_;
+    int checks_ = 0; // update checks that reached the server
+    QTcpServer server_;
+};
