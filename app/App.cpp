@@ -45,15 +45,21 @@ void App::StartupAfterSplash() {
 }
 
 void App::LoadDefaultPrefs() {
+    // A choice made while the terms were unanswered was not written; the
+    // file cannot hold it, so it outlives the load.
+    const bool unsavedChoice = Defaultp && termsShown_ && !savedOnce_;
+    const bool earlierChoice = DontAutoUpdate;
     Defaultp = std::make_shared<QuandePrefs>();
     Defaultp->Default();
     const String payload = KorPreffMod::ReadPreffs(GetFolderItem(PrefsFileName, 0));
     if (!payload.empty()) Defaultp->PopFromString(payload);
+    else if (unsavedChoice) Defaultp->noautoupdate = earlierChoice;
     DontAutoUpdate = Defaultp->noautoupdate;
 }
 
 void App::SaveDefaultPrefs() {
     KorPreffMod::WritePreffs(Prefs().ToString(), GetFolderItem(PrefsFileName, 0));
+    savedOnce_ = true;
 }
 
 // The record is loaded at the hand-over; a toggle or a quit before it gets

@@ -37,6 +37,7 @@ private:
     bool termsShown_ = false;
     bool handedOver_ = false;
     bool closing_ = false;
+    bool savedOnce_ = false;
 };
 
 // The registered application object, or nullptr when there is none.
