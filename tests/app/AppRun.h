@@ -39,6 +39,12 @@ inline QByteArray GoldenPrefs(bool noAutoUpdate) {
            QByteArray("\0\0\4\0\0\1\0", 7);
 }
 
+// The host the update list is fetched from: the name after "http://www.".
+inline String UpdateHost() {
+    const String host = String(UpdateListURL).substr(String("http://www.").size());
+    return host.substr(0, host.find('/'));
+}
+
 class AppRun : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -50,8 +56,7 @@ protected:
             for (; server_.hasPendingConnections(); ++checks_) server_.nextPendingConnection()->close();
         });
         ASSERT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
-        const String host = String(UpdateListURL).substr(String("http://www.").size());
-        testing_seams::RouteHost(host.substr(0, host.find('/')), 80, "127.0.0.1", server_.serverPort());
+        testing_seams::RouteHost(UpdateHost(), 80, "127.0.0.1", server_.serverPort());
     }
     void TearDown() override {
         if (TheApp()) Finish();

@@ -1,33 +1,21 @@
 // The whole check against an independent HTTP/1.0 server: Python's
 // standard http.server serving a real update list from a folder.
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "UpdateListServer.h"
 #include "UpdateTestKit.h"
 
 namespace {
 
 TEST(HttpServer, NewerListOpensTheWindowEqualListIsUpToDateDownServerCannotConnect) {
     ObservedEffects seen;
-    QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkpath("quande"));
-    const int port = ClosedPort();
-    QProcess server;
-    // Unbuffered, so its "Serving HTTP" line tells that it listens.
-    server.start("python3", {"-u", "-m", "http.server", "--bind", "127.0.0.1", QString::number(port), "--directory",
-                             folder.path()});
-    if (!server.waitForStarted(5000)) GTEST_SKIP() << "python3 is not available";
-    ASSERT_TRUE(server.waitForReadyRead(10000)) << "http.server did not start";
-    testing_seams::RouteHost(UpdateHost(), 80, "127.0.0.1", port);
+    UpdateListServer server;
+    if (!server.Start()) GTEST_SKIP() << "python3's http.server is not available";
+    testing_seams::RouteHost(UpdateHost(), 80, "127.0.0.1", server.Port());
     UpdateSocket socket;
     // Publishes the list (none: leaves the folder as it is) and runs one check to its outcome.
     auto check = [&](const QByteArray& list) {
         seen.boxes.clear();
         CloseUpdateWindow();
-        QFile f(folder.path() + "/quande/quandeupdates.txt");
-        if (!list.isEmpty() && !(f.open(QIODevice::WriteOnly) && f.write(list) == list.size())) return false;
-        f.close();
+        if (!list.isEmpty() && !server.Publish(list)) return false;
         socket.CheckForUpdate(true);
         return WaitForOutcome(seen, 10000);
     };
@@ -48,8 +36,7 @@ TEST(HttpServer, NewerListOpensTheWindowEqualListIsUpToDateDownServerCannotConne
     EXPECT_EQ(seen.boxes, std::vector<String>{UpToDate});
     EXPECT_EQ(OpenUpdateWindow(), nullptr);
 
-    server.kill();
-    server.waitForFinished(5000);
+    server.Stop();
     ASSERT_TRUE(check({}));
     EXPECT_EQ(seen.boxes, std::vector<String>{CouldNotConnect});
 }
