@@ -2,6 +2,7 @@
 // One application run per test, in its own application folder, with the
 // browser and message boxes observed and the update host routed to a
 // loopback server of the test that counts the checks reaching it.
+#include <QDir>
 #include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -24,6 +25,12 @@ template <class T> T* OpenWindowOf() {
     for (Window* w : OpenWindows())
         if (auto* t = dynamic_cast<T*>(w); t && !t->IsClosed()) return t;
     return nullptr;
+}
+
+// A picture of the window in the build folder, for review.
+inline void SaveScreenshot(const Window& w, const char* name) {
+    const QString folder = QString(QUANDE_BUILD_DIR) + "/screenshots";
+    EXPECT_TRUE(QDir().mkpath(folder) && w.Widget()->grab().save(folder + "/" + name + ".png")) << name;
 }
 
 // Gives queued work (socket connections, deferred closes) time to happen.

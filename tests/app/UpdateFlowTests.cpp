@@ -28,6 +28,7 @@ TEST_F(AppRun, UpdateCheckAtTheHandOverAndFromTheMenu) {
     EXPECT_EQ(rows->List(0), "1.1.0 New release");
     EXPECT_EQ(rows->ListIndex(), 0);
     EXPECT_EQ(w->Find<StaticText>("StaticText2")->Text(), "Line one.\rLine two.\r");
+    SaveScreenshot(*w, "update");
     w->Find<PushButton>("PushButton1")->Push();
     EXPECT_EQ(urls_, std::vector<String>{"http://dl.example.test/110.zip"});
     EXPECT_TRUE(boxes.empty());

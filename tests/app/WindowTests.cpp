@@ -37,8 +37,7 @@ void Check(const Window& w, const std::vector<Props>& table, const char* picture
                         c->TextSize(), style, c->TextAlign(), c->TextColor().rgb, c->TabIndex()),
                   table[n]);
     }
-    const QString folder = QString(QUANDE_BUILD_DIR) + "/screenshots";
-    EXPECT_TRUE(QDir().mkpath(folder) && w.Widget()->grab().save(folder + "/" + picture + ".png")) << picture;
+    SaveScreenshot(w, picture);
 }
 
 const std::vector<Props> kMainWindow = {
