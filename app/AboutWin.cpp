@@ -26,7 +26,7 @@ const WindowProperties kProperties{
 using CC = ControlClass;
 
 // Positions are window coordinates, also for the controls inside the group box.
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     {.Name = "GroupBox1", .Class = CC::GroupBox, .Left = 7, .Top = 7, .Width = 443, .Height = 160,
      .Text = "", .TextFont = "Geneva", .TextSize = 11, .TabIndex = 3},
     {.Name = "StaticText4", .Class = CC::StaticText, .Left = 113, .Top = 78, .Width = 329, .Height = 29,
@@ -58,7 +58,7 @@ void AboutWin::Layout() { ApplyProperties(kProperties); }
 void AboutWin::CreateControls() { CreateControls0(); }
 
 void AboutWin::CreateControls0() {
-    for (const ControlSpec& spec : kControls) AddControl(spec);
+    for (const ControlRow& row : kControls) AddControl(row);
     if (auto* icon = Find<ImageWell>("ImageWell1")) icon->SetImage(quandeicon());
     if (auto* link = Find<StaticText>("StaticText5")) {
         link->MouseDown = [this](int x, int y) { return StaticText5_MouseDown(x, y); };

@@ -25,7 +25,7 @@ const WindowProperties kProperties{
 using CC = ControlClass;
 
 // Tab order is the creation order, so the maximum field comes before the minimum one.
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     {.Name = "StaticText1", .Class = CC::StaticText, .Left = 154, .Top = 158, .Width = 80, .Height = 20,
      .Text = "", .TextFont = "Geneva", .TextSize = 12, .Bold = true, .TextAlign = 0, .TabIndex = 0},
     {.Name = "PushButton1", .Class = CC::PushButton, .Left = 49, .Top = 112, .Width = 200, .Height = 20,
@@ -56,7 +56,7 @@ void RandomNumGenWin::Layout() {
 void RandomNumGenWin::CreateControls() { CreateControls0(); }
 
 void RandomNumGenWin::CreateControls0() {
-    for (const ControlSpec& spec : kControls) AddControl(spec);
+    for (const ControlRow& row : kControls) AddControl(row);
     if (auto* button = Find<PushButton>("PushButton1")) button->Action = [this] { PushButton1_Action(); };
 }
 

@@ -26,7 +26,7 @@ const WindowProperties kProperties{
 
 using CC = ControlClass;
 
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     {.Name = "StaticText1", .Class = CC::StaticText, .Left = 11, .Top = 152, .Width = 400, .Height = 37,
      .Text = SplashCredits, .TextFont = "Geneva", .TextSize = 12, .Bold = true, .TextAlign = 1,
      .TextColor = 0x000000, .Multiline = true, .TabIndex = 0},
@@ -61,7 +61,7 @@ void SplashWin::Layout() {
 void SplashWin::CreateControls() { CreateControls0(); }
 
 void SplashWin::CreateControls0() {
-    for (const ControlSpec& spec : kControls) AddControl(spec);
+    for (const ControlRow& row : kControls) AddControl(row);
     if (auto* link = Find<StaticText>("StaticText3")) {
         link->MouseDown = [this](int x, int y) { return StaticText3_MouseDown(x, y); };
     }

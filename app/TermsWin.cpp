@@ -25,7 +25,7 @@ const WindowProperties kProperties{
 
 using CC = ControlClass;
 
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     {.Name = "PushButton1", .Class = CC::PushButton, .Left = 386, .Top = 278, .Width = 69, .Height = 20,
      .Text = "Agree", .TextFont = "System", .TextSize = 12, .TabIndex = 0},
     {.Name = "PushButton2", .Class = CC::PushButton, .Left = 282, .Top = 278, .Width = 78, .Height = 20,
@@ -46,7 +46,7 @@ void TermsWin::Layout() { ApplyProperties(kProperties); }
 void TermsWin::CreateControls() { CreateControls0(); }
 
 void TermsWin::CreateControls0() {
-    for (const ControlSpec& spec : kControls) AddControl(spec);
+    for (const ControlRow& row : kControls) AddControl(row);
     if (auto* agree = Find<PushButton>("PushButton1")) agree->Action = [this] { PushButton1_Action(); };
     if (auto* disagree = Find<PushButton>("PushButton2")) disagree->Action = [this] { PushButton2_Action(); };
 }

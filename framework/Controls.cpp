@@ -29,12 +29,12 @@ Qt::Alignment HorizontalAlignment(int textAlign)
     }
 }
 
-void SetColors(QWidget* w, const ControlSpec& spec, bool withBase)
+void SetColors(QWidget* w, const ControlRow& row, bool withBase)
 {
     QPalette palette = w->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(spec.TextColor));
-    palette.setColor(QPalette::Text, ToQColor(spec.TextColor));
-    if (withBase) palette.setColor(QPalette::Base, ToQColor(spec.BackColor));
+    palette.setColor(QPalette::WindowText, ToQColor(row.TextColor));
+    palette.setColor(QPalette::Text, ToQColor(row.TextColor));
+    if (withBase) palette.setColor(QPalette::Base, ToQColor(row.BackColor));
     w->setPalette(palette);
 }
 
@@ -48,10 +48,10 @@ QStringList InitialRows(const String& text)
 
 // ---- Control ----
 
-Control::Control(Window* owner, const ControlSpec& spec, QWidget* widget)
-    : widget_(widget), owner_(owner), name_(spec.Name), font_(spec.TextFont), tabIndex_(spec.TabIndex),
-      size_(spec.TextSize), align_(spec.TextAlign), bold_(spec.Bold), italic_(spec.Italic),
-      underline_(spec.Underline), color_(spec.TextColor)
+Control::Control(Window* owner, const ControlRow& row, QWidget* widget)
+    : widget_(widget), owner_(owner), name_(row.Name), font_(row.TextFont), tabIndex_(row.TabIndex),
+      size_(row.TextSize), align_(row.TextAlign), bold_(row.Bold), italic_(row.Italic),
+      underline_(row.Underline), color_(row.TextColor)
 {
     // Positions are window coordinates also inside a group box: subtract
     // where the parent stands in the window.
@@ -60,9 +60,9 @@ Control::Control(Window* owner, const ControlSpec& spec, QWidget* widget)
     QWidget* content = owner ? owner->ContentWidget() : nullptr;
     if (parent && content && parent != content && content->isAncestorOf(parent))
         origin = parent->mapTo(content, QPoint(0, 0));
-    widget->setGeometry(spec.Left - origin.x(), spec.Top - origin.y(), std::max(spec.Width, 0), std::max(spec.Height, 0));
-    widget->setFont(FontFor(spec.TextFont, spec.TextSize, spec.Bold, spec.Italic, spec.Underline));
-    widget->setObjectName(QString::fromUtf8(spec.Name.data(), static_cast<qsizetype>(spec.Name.size())));
+    widget->setGeometry(row.Left - origin.x(), row.Top - origin.y(), std::max(row.Width, 0), std::max(row.Height, 0));
+    widget->setFont(FontFor(row.TextFont, row.TextSize, row.Bold, row.Italic, row.Underline));
+    widget->setObjectName(QString::fromUtf8(row.Name.data(), static_cast<qsizetype>(row.Name.size())));
     widget->show();
 }
 
@@ -102,16 +102,16 @@ void Control::Refresh(bool immediately)
 
 // ---- StaticText ----
 
-StaticText::StaticText(Window* owner, const ControlSpec& spec, QWidget* parent)
-    : Control(owner, spec, new QLabel(parent))
+StaticText::StaticText(Window* owner, const ControlRow& row, QWidget* parent)
+    : Control(owner, row, new QLabel(parent))
 {
     auto* label = static_cast<QLabel*>(widget_);
     label->setTextFormat(Qt::PlainText); // texts may come from the network: never markup
     label->setAutoFillBackground(false); // the window's colour and backdrop show through
-    label->setAlignment(HorizontalAlignment(spec.TextAlign) | Qt::AlignTop);
-    label->setWordWrap(spec.Multiline);
-    SetColors(label, spec, false);
-    SetText(spec.Text);
+    label->setAlignment(HorizontalAlignment(row.TextAlign) | Qt::AlignTop);
+    label->setWordWrap(row.Multiline);
+    SetColors(label, row, false);
+    SetText(row.Text);
     new PressRouter(label, owner, this);
 }
 
@@ -133,14 +133,14 @@ bool StaticText::Multiline() const
 
 // ---- PushButton ----
 
-PushButton::PushButton(Window* owner, const ControlSpec& spec, QWidget* parent)
-    : Control(owner, spec, new QPushButton(parent)), cancel_(spec.Cancel)
+PushButton::PushButton(Window* owner, const ControlRow& row, QWidget* parent)
+    : Control(owner, row, new QPushButton(parent)), cancel_(row.Cancel)
 {
     auto* button = static_cast<QPushButton*>(widget_);
-    button->setText(ToDisplay(spec.Text));
+    button->setText(ToDisplay(row.Text));
     // Only the default button takes Return itself; elsewhere the window hands Return to it.
-    button->setDefault(spec.Default);
-    button->setAutoDefault(spec.Default);
+    button->setDefault(row.Default);
+    button->setAutoDefault(row.Default);
     QObject::connect(button, &QPushButton::clicked, button, [this] {
         if (Action) Action();
     });
@@ -168,15 +168,15 @@ void PushButton::Push()
 
 // ---- TextField ----
 
-TextField::TextField(Window* owner, const ControlSpec& spec, QWidget* parent)
-    : Control(owner, spec, new QLineEdit(parent))
+TextField::TextField(Window* owner, const ControlRow& row, QWidget* parent)
+    : Control(owner, row, new QLineEdit(parent))
 {
     auto* field = static_cast<QLineEdit*>(widget_);
-    field->setFrame(spec.Border);
-    field->setReadOnly(spec.ReadOnly);
-    field->setAlignment(HorizontalAlignment(spec.TextAlign) | Qt::AlignVCenter);
-    SetColors(field, spec, true);
-    SetText(spec.Text);
+    field->setFrame(row.Border);
+    field->setReadOnly(row.ReadOnly);
+    field->setAlignment(HorizontalAlignment(row.TextAlign) | Qt::AlignVCenter);
+    SetColors(field, row, true);
+    SetText(row.Text);
 }
 
 String TextField::Text() const
@@ -191,23 +191,23 @@ void TextField::SetText(const String& t)
 
 // ---- TextArea ----
 
-TextArea::TextArea(Window* owner, const ControlSpec& spec, QWidget* parent)
-    : Control(owner, spec, new QPlainTextEdit(parent))
+TextArea::TextArea(Window* owner, const ControlRow& row, QWidget* parent)
+    : Control(owner, row, new QPlainTextEdit(parent))
 {
     auto* area = static_cast<QPlainTextEdit*>(widget_);
-    area->setFrameShape(spec.Border ? QFrame::StyledPanel : QFrame::NoFrame);
-    area->setReadOnly(spec.ReadOnly);
+    area->setFrameShape(row.Border ? QFrame::StyledPanel : QFrame::NoFrame);
+    area->setReadOnly(row.ReadOnly);
     area->setTabChangesFocus(true);
-    area->setVerticalScrollBarPolicy(spec.ScrollBarVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    if (spec.ScrollBarHorizontal) {
+    area->setVerticalScrollBarPolicy(row.ScrollBarVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (row.ScrollBarHorizontal) {
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         area->setLineWrapMode(QPlainTextEdit::NoWrap);
     } else {
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
-    SetColors(area, spec, true);
-    SetText(spec.Text);
+    SetColors(area, row, true);
+    SetText(row.Text);
 }
 
 String TextArea::Text() const
@@ -237,12 +237,12 @@ bool TextArea::HasHorizontalScrollBar() const
 
 // ---- GroupBox ----
 
-GroupBox::GroupBox(Window* owner, const ControlSpec& spec, QWidget* parent)
-    : Control(owner, spec, new QGroupBox(parent))
+GroupBox::GroupBox(Window* owner, const ControlRow& row, QWidget* parent)
+    : Control(owner, row, new QGroupBox(parent))
 {
     auto* box = static_cast<QGroupBox*>(widget_);
-    box->setTitle(ToDisplay(spec.Text)); // an empty caption draws a plain frame
-    SetColors(box, spec, false);
+    box->setTitle(ToDisplay(row.Text)); // an empty caption draws a plain frame
+    SetColors(box, row, false);
     box->lower(); // a box frames the controls beside it and never covers them
     new PressRouter(box, owner, nullptr);
 }
@@ -254,12 +254,12 @@ String GroupBox::Caption() const
 
 // ---- PopupMenu ----
 
-PopupMenu::PopupMenu(Window* owner, const ControlSpec& spec, QWidget* parent)
-    : Control(owner, spec, new QComboBox(parent))
+PopupMenu::PopupMenu(Window* owner, const ControlRow& row, QWidget* parent)
+    : Control(owner, row, new QComboBox(parent))
 {
     auto* combo = static_cast<QComboBox*>(widget_);
-    combo->addItems(InitialRows(spec.Text));
-    SetListIndex(spec.ListIndex);
+    combo->addItems(InitialRows(row.Text));
+    SetListIndex(row.ListIndex);
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this] {
         if (Change) Change();
     });
@@ -308,8 +308,8 @@ String PopupMenu::Text() const
 
 // ---- ImageWell ----
 
-ImageWell::ImageWell(Window* owner, const ControlSpec& spec, QWidget* parent)
-    : Control(owner, spec, new QLabel(parent))
+ImageWell::ImageWell(Window* owner, const ControlRow& row, QWidget* parent)
+    : Control(owner, row, new QLabel(parent))
 {
     auto* well = static_cast<QLabel*>(widget_);
     well->setAlignment(Qt::AlignCenter);

@@ -1,5 +1,5 @@
 #pragma once
-// The controls a window holds. Each is made from a ControlSpec row, which
+// The controls a window holds. Each is made from a ControlRow row, which
 // carries every property a window's control table gives; events are bound
 // afterwards, so setting properties runs no handler.
 #include <functional>
@@ -13,7 +13,7 @@ class Window;
 
 enum class ControlClass { StaticText, PushButton, TextField, TextArea, GroupBox, PopupMenu, ImageWell };
 
-struct ControlSpec {
+struct ControlRow {
     String Name{};
     ControlClass Class = ControlClass::StaticText;
     int Left = 0, Top = 0, Width = 0, Height = 0; // window coordinates, also inside a group box
@@ -56,7 +56,7 @@ public:
     QWidget* Widget() const { return widget_; } // for the framework and its tests
 
 protected:
-    Control(Window* owner, const ControlSpec& spec, QWidget* widget);
+    Control(Window* owner, const ControlRow& row, QWidget* widget);
     QWidget* widget_;
 
 private:
@@ -69,7 +69,7 @@ private:
 
 class StaticText : public Control {
 public:
-    StaticText(Window* owner, const ControlSpec& spec, QWidget* parent);
+    StaticText(Window* owner, const ControlRow& row, QWidget* parent);
     String Text() const;
     void SetText(const String& t); // CR breaks lines
     bool Multiline() const;
@@ -83,7 +83,7 @@ private:
 
 class PushButton : public Control {
 public:
-    PushButton(Window* owner, const ControlSpec& spec, QWidget* parent);
+    PushButton(Window* owner, const ControlRow& row, QWidget* parent);
     String Caption() const;
     bool Default() const;
     bool Cancel() const;
@@ -96,14 +96,14 @@ private:
 
 class TextField : public Control {
 public:
-    TextField(Window* owner, const ControlSpec& spec, QWidget* parent);
+    TextField(Window* owner, const ControlRow& row, QWidget* parent);
     String Text() const;
     void SetText(const String& t);
 };
 
 class TextArea : public Control {
 public:
-    TextArea(Window* owner, const ControlSpec& spec, QWidget* parent);
+    TextArea(Window* owner, const ControlRow& row, QWidget* parent);
     String Text() const; // line breaks read back as CR
     void SetText(const String& t);
     bool ReadOnly() const;
@@ -113,13 +113,13 @@ public:
 
 class GroupBox : public Control {
 public:
-    GroupBox(Window* owner, const ControlSpec& spec, QWidget* parent);
+    GroupBox(Window* owner, const ControlRow& row, QWidget* parent);
     String Caption() const;
 };
 
 class PopupMenu : public Control {
 public:
-    PopupMenu(Window* owner, const ControlSpec& spec, QWidget* parent);
+    PopupMenu(Window* owner, const ControlRow& row, QWidget* parent);
     void DeleteAllRows();
     void AddRow(const String& text);
     int ListCount() const;
@@ -134,7 +134,7 @@ public:
 
 class ImageWell : public Control {
 public:
-    ImageWell(Window* owner, const ControlSpec& spec, QWidget* parent);
+    ImageWell(Window* owner, const ControlRow& row, QWidget* parent);
     std::shared_ptr<Picture> Image() const { return image_; }
     void SetImage(std::shared_ptr<Picture> p);
 

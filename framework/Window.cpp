@@ -135,27 +135,27 @@ void Window::ApplyProperties(const WindowProperties& p)
     widget_->Configure(p);
 }
 
-Control* Window::AddControl(const ControlSpec& spec)
+Control* Window::AddControl(const ControlRow& row)
 {
     QWidget* parent = widget_->Content();
-    if (!spec.Parent.empty())
-        if (auto* box = Find<GroupBox>(spec.Parent)) parent = box->Widget();
+    if (!row.Parent.empty())
+        if (auto* box = Find<GroupBox>(row.Parent)) parent = box->Widget();
 
     std::unique_ptr<Control> control;
-    switch (spec.Class) {
-    case ControlClass::StaticText: control = std::make_unique<StaticText>(this, spec, parent); break;
-    case ControlClass::PushButton: control = std::make_unique<PushButton>(this, spec, parent); break;
-    case ControlClass::TextField: control = std::make_unique<TextField>(this, spec, parent); break;
-    case ControlClass::TextArea: control = std::make_unique<TextArea>(this, spec, parent); break;
-    case ControlClass::GroupBox: control = std::make_unique<GroupBox>(this, spec, parent); break;
-    case ControlClass::PopupMenu: control = std::make_unique<PopupMenu>(this, spec, parent); break;
-    case ControlClass::ImageWell: control = std::make_unique<ImageWell>(this, spec, parent); break;
+    switch (row.Class) {
+    case ControlClass::StaticText: control = std::make_unique<StaticText>(this, row, parent); break;
+    case ControlClass::PushButton: control = std::make_unique<PushButton>(this, row, parent); break;
+    case ControlClass::TextField: control = std::make_unique<TextField>(this, row, parent); break;
+    case ControlClass::TextArea: control = std::make_unique<TextArea>(this, row, parent); break;
+    case ControlClass::GroupBox: control = std::make_unique<GroupBox>(this, row, parent); break;
+    case ControlClass::PopupMenu: control = std::make_unique<PopupMenu>(this, row, parent); break;
+    case ControlClass::ImageWell: control = std::make_unique<ImageWell>(this, row, parent); break;
     }
     if (!control) return nullptr;
     Control* raw = control.get();
     ownedControls_.push_back(std::move(control));
     order_.push_back(raw);
-    controlsByName_.emplace(spec.Name, raw);
+    controlsByName_.emplace(row.Name, raw);
     return raw;
 }
 

@@ -93,7 +93,7 @@ protected:
     virtual bool Event_MouseDown(int /*x*/, int /*y*/) { return false; }
 
     void ApplyProperties(const WindowProperties& p);
-    Control* AddControl(const ControlSpec& spec);
+    Control* AddControl(const ControlRow& row);
     Timer* AddTimer(const String& name);
 
 private:

@@ -27,7 +27,7 @@ constexpr auto Label = ControlClass::StaticText;
 constexpr auto Button = ControlClass::PushButton;
 
 // Creation order; positions are window coordinates, also inside GroupBox1.
-const std::vector<ControlSpec> ControlTable{
+const std::vector<ControlRow> ControlTable{
     {.Name = "GroupBox1", .Class = Group, .Left = 9, .Top = 7, .Width = 304, .Height = 308,
      .Text = "Versions Available for Download", .TextFont = "Geneva", .TextSize = 12,
      .TabIndex = 0, .Parent = ""},
@@ -72,7 +72,7 @@ void UpDateWin::CreateControls() {
 void UpDateWin::CreateControls0() {
     // Every control gets all its properties before any handler is bound, so
     // making the window runs none of them.
-    for (const ControlSpec& spec : ControlTable) AddControl(spec);
+    for (const ControlRow& row : ControlTable) AddControl(row);
     Find<PopupMenu>("PopupMenu1")->Change = [this] { PopupMenu1_Change(); };
     Find<PushButton>("PushButton1")->Action = [this] { PushButton1_Action(); };
 }

@@ -19,6 +19,7 @@
 #include "Startup.h"
 #include "TermsWin.h"
 #include "Testing.h"
+#include "UpdateListServer.h"
 
 // The open window of class T, or nullptr; unlike the accessors it never makes one.
 template <class T> T* OpenWindowOf() {
@@ -44,12 +45,6 @@ inline void Toggle() { EXPECT_FALSE(TheApp()->MenuHandler("WebAutoUpdateCheck")(
 inline QByteArray GoldenPrefs(bool noAutoUpdate) {
     return QByteArray("\0\0\6KORVAT\0\0\5" "1.0.2\0\0\x0B\0\0\1", 23) + char(noAutoUpdate) +
            QByteArray("\0\0\4\0\0\1\0", 7);
-}
-
-// The host the update list is fetched from: the name after "http://www.".
-inline String UpdateHost() {
-    const String host = String(UpdateListURL).substr(String("http://www.").size());
-    return host.substr(0, host.find('/'));
 }
 
 class AppRun : public ::testing::Test {

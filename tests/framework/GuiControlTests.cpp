@@ -4,11 +4,11 @@
 #include <QTest>
 #include "GuiTestWindows.h"
 
-template <class T> static T* Make(ControlSpec spec)
+template <class T> static T* Make(ControlRow row)
 {
     WinA::Script().props.Width = 457;
     WinA::Script().props.Height = 175;
-    return dynamic_cast<T*>(ImplicitInstance<WinA>()->AddControl(spec));
+    return dynamic_cast<T*>(ImplicitInstance<WinA>()->AddControl(row));
 }
 
 TEST_F(GuiTest, LabelsMapFontsToPixelSizesAndBreakLinesAtCarriageReturns)

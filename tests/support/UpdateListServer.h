@@ -8,6 +8,14 @@
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <string>
+#include "SharedConstants.h"
+
+// The host the update list is fetched from: the name after "http://www.".
+inline std::string UpdateHost() {
+    const std::string host = std::string(UpdateListURL).substr(std::string("http://www.").size());
+    return host.substr(0, host.find('/'));
+}
 
 class UpdateListServer {
 public:

@@ -5,7 +5,7 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QUrl>
+#include "UpdateListServer.h"
 #include <vector>
 #include "SharedConstants.h"
 #include "Testing.h"
@@ -50,9 +50,6 @@ struct ObservedEffects {
         testing_seams::ClearRoutes();
     }
 };
-
-// The host the update list is fetched from.
-inline String UpdateHost() { return QUrl(UpdateListURL).host().mid(4).toStdString(); }
 
 // A loopback port on which nothing listens.
 inline int ClosedPort() {
