@@ -12,9 +12,9 @@ std::function<void(const String&)>& MsgBoxObserver()
     return observer;
 }
 
-std::function<void(const String&)>& ShowURLObserver()
+std::function<void(const String&, bool)>& ShowURLObserver()
 {
-    static std::function<void(const String&)> observer;
+    static std::function<void(const String&, bool)> observer;
     return observer;
 }
 
@@ -33,11 +33,13 @@ void MsgBox(const String& text)
 
 void ShowURL(const String& address)
 {
-    if (!IsWebAddress(address)) return;
+    const String trimmed = TrimAddress(address);
+    const bool opened = IsWebAddress(trimmed);
     if (const auto observer = ShowURLObserver()) {
-        observer(address);
+        observer(trimmed, opened);
         return;
     }
+    if (!opened) return;
     // The address goes to the opener as one argument, never through a shell.
-    QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size()))});
+    QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromUtf8(trimmed.data(), static_cast<qsizetype>(trimmed.size()))});
 }

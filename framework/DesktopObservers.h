@@ -5,4 +5,4 @@
 #include "Text.h"
 
 std::function<void(const String&)>& MsgBoxObserver();
-std::function<void(const String&)>& ShowURLObserver();
+std::function<void(const String&, bool)>& ShowURLObserver();

@@ -13,7 +13,7 @@ void SetMsgBoxObserver(std::function<void(const String&)> observer)
     MsgBoxObserver() = std::move(observer);
 }
 
-void SetShowURLObserver(std::function<void(const String&)> observer)
+void SetShowURLObserver(std::function<void(const String&, bool)> observer)
 {
     ShowURLObserver() = std::move(observer);
 }

@@ -9,8 +9,9 @@
 namespace testing_seams {
 // While set, MsgBox calls this instead of showing a modal box.
 void SetMsgBoxObserver(std::function<void(const String&)> observer);
-// While set, ShowURL calls this with each address it would open, in place of the opener.
-void SetShowURLObserver(std::function<void(const String&)> observer);
+// While set, ShowURL calls this with every address it judged, trimmed, and
+// whether it would have opened it; neither the opener nor anything else runs.
+void SetShowURLObserver(std::function<void(const String& address, bool opened)> observer);
 // The folder that counts as "beside the application"; the empty text
 // restores the folder of the running executable.
 void SetApplicationFolder(const String& path);

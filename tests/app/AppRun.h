@@ -51,7 +51,7 @@ class AppRun : public ::testing::Test {
 protected:
     void SetUp() override {
         testing_seams::SetApplicationFolder(dir_.path().toStdString());
-        testing_seams::SetShowURLObserver([this](const String& url) { urls_.push_back(url); });
+        testing_seams::SetShowURLObserver([this](const String& url, bool opened) { if (opened) urls_.push_back(url); });
         testing_seams::SetMsgBoxObserver([](const String&) {}); // no modal boxes
         ASSERT_TRUE(QFile::link(QUANDE_APP_DIR "/Resources", dir_.path() + "/Resources")); // the pictures
         QObject::connect(&server_, &QTcpServer::newConnection, [this] {

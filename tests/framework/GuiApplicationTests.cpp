@@ -65,22 +65,31 @@ TEST_F(GuiTest, OnlyTheUserClosingTheLastVisibleWindowEndsTheRun)
     EXPECT_EQ(CloseCount(), 1);
 }
 
-TEST_F(GuiTest, ShowURLPassesOnlyWebAddressesExactlyAsWritten)
+TEST_F(GuiTest, ShowURLOpensOnlyWebAddressesTrimmedOfLineEndsAndBlanks)
 {
-    const std::pair<String, bool> rows[] = {
-        {"http://www.brackwater.example.com/", true},
-        {"HTTPS://payments.example.net/cgi-bin/webscr?cmd=_xclick&amount=$5.00&cn=Special%20Instructions%20(optional)", true},
-        {"", false}, {"ftp://x", false}, {"javascript:alert(1)", false}, {"file:///etc/passwd", false}, {"http://", false},
-        {"http:///path", false}, {"www.example.com", false}, {"-http://example.com", false}, {"http://exa mple.com/", false}};
-    std::vector<String> opened;
-    SetShowURLObserver([&](const String& a) { opened.push_back(a); });
-    for (const auto& [address, ok] : rows) {
+    // The address as given; what the opener gets, "" when it is refused.
+    const std::pair<String, String> rows[] = {
+        {"http://www.brackwater.example.com/", "http://www.brackwater.example.com/"},
+        {"HTTPS://payments.example.net/cgi-bin/webscr?cmd=_xclick&amount=$5.00&cn=Special%20Instructions%20(optional)",
+         "HTTPS://payments.example.net/cgi-bin/webscr?cmd=_xclick&amount=$5.00&cn=Special%20Instructions%20(optional)"},
+        {"http://dl.example.test/110.zip\r", "http://dl.example.test/110.zip"},
+        {" \r\n https://dl.example.test/a b.zip?x=1 \r\n", ""},
+        {"\n\rhttps://dl.example.test/a%20b.zip?x=1 \r\n ", "https://dl.example.test/a%20b.zip?x=1"},
+        {"", ""}, {" \r\n", ""}, {"ftp://x", ""}, {"javascript:alert(1)", ""}, {"file:///etc/passwd", ""}, {"http://", ""},
+        {"http:///path", ""}, {"www.example.com", ""}, {"-http://example.com", ""}, {"http://exa mple.com/", ""},
+        {"http://dl.example.test/a\r\nb", ""}, {"\thttp://dl.example.test/", ""}};
+    std::vector<String> opened, refused;
+    SetShowURLObserver([&](const String& a, bool ok) { (ok ? opened : refused).push_back(a); });
+    for (const auto& [address, expected] : rows) {
         opened.clear();
+        refused.clear();
         ShowURL(address);
-        EXPECT_EQ(opened, ok ? std::vector<String>{address} : std::vector<String>{}) << address;
+        // Every call is seen once, opened or refused.
+        EXPECT_EQ(opened.size() + refused.size(), 1u) << address;
+        EXPECT_EQ(opened, expected.empty() ? std::vector<String>{} : std::vector<String>{expected}) << address;
     }
-    opened.clear();
-    SetMsgBoxObserver([&](const String& t) { opened.push_back(t); });
+    std::vector<String> boxes;
+    SetMsgBoxObserver([&](const String& t) { boxes.push_back(t); });
     MsgBox("line\rbreak");
-    EXPECT_EQ(opened, std::vector<String>{"line\rbreak"});
+    EXPECT_EQ(boxes, std::vector<String>{"line\rbreak"});
 }

@@ -61,6 +61,10 @@ TEST(UpDateWin, FillChooseDownloadRefillAndReopen) {
     EXPECT_EQ(Rows(w), std::vector<String>{});
     EXPECT_EQ(w->CurentHttp, "");
     EXPECT_EQ(InfoText(w), "");
+    seen.urls.clear();
+    w->Find<PushButton>("PushButton1")->Push();
+    EXPECT_EQ(seen.urls, std::vector<String>{});
+    EXPECT_EQ(seen.refused, std::vector<String>{""});
 }
 
 } // namespace

@@ -35,13 +35,15 @@ inline void CloseUpdateWindow() {
     testing_seams::Pump(0);
 }
 
-// Records every MsgBox and ShowURL while alive; on its end closes update
-// windows and clears host routes, so each test starts clean.
+// Records every MsgBox and ShowURL while alive, the addresses opened apart
+// from those refused; on its end closes update windows and clears host
+// routes, so each test starts clean.
 struct ObservedEffects {
-    std::vector<String> boxes, urls;
+    std::vector<String> boxes, urls, refused;
     ObservedEffects() {
         testing_seams::SetMsgBoxObserver([this](const String& t) { boxes.push_back(t); });
-        testing_seams::SetShowURLObserver([this](const String& u) { urls.push_back(u); });
+        testing_seams::SetShowURLObserver(
+            [this](const String& u, bool opened) { (opened ? urls : refused).push_back(u); });
     }
     ~ObservedEffects() {
         CloseUpdateWindow();
