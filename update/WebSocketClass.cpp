@@ -1,20 +1,37 @@
 #include "WebSocketClass.h"
 
+#include <utility>
+
 #include "Desktop.h"
+#include "HttpReply.h"
 #include "SharedConstants.h"
 
 namespace {
 const String Prefix = "http://www.";
 const String CRLF = "\r\n";
 const String PageSeparator = "====\r\n";
+
+void Arm(Timer& timer, int ms) {
+    timer.SetMode(Timer::ModeOff);
+    timer.SetPeriod(ms);
+    timer.SetMode(Timer::ModeSingle);
+}
 } // namespace
+
+WebSocketClass::WebSocketClass() {
+    // A new timer runs at once; these run only while a request waits for its reply.
+    silence_.SetMode(Timer::ModeOff);
+    deadline_.SetMode(Timer::ModeOff);
+    silence_.Action = [this] { Fail(ReplyTimedOut); };
+    deadline_.Action = [this] { Fail(ReplyTimedOut); };
+}
 
 String WebSocketClass::UrlHost() const {
     return NthField(NthField(Url, Prefix, 2), "/", 1);
 }
 
 void WebSocketClass::WebConnect() {
-    reply_.clear();
+    EndCheck();
     SetAddress(UrlHost());
     SetPort(80);
     Connect();
@@ -37,18 +54,19 @@ String WebSocketClass::PageOf(const String& reply) {
 
 void WebSocketClass::Event_Connected() {
     WriteRequest();
+    Arm(silence_, SilenceLimitMs);
+    Arm(deadline_, ReplyLimitMs);
 }
 
 void WebSocketClass::Event_DataAvailable() {
     String piece = ReadAll();
     if (static_cast<int64_t>(reply_.size()) + static_cast<int64_t>(piece.size()) > MaxReplyBytes) {
-        Close();
-        reply_.clear();
-        reply_.shrink_to_fit();
-        ShowError(ReplyTooLarge);
+        Fail(ReplyTooLarge);
         return;
     }
     reply_ += piece;
+    silence_.Reset();
+    Judge(false);
 }
 
 void WebSocketClass::Event_Error() {
@@ -57,18 +75,50 @@ void WebSocketClass::Event_Error() {
     case NoError:
         WriteRequest();
         return;
-    case ConnectionClosed: {
-        // An empty reply is no answer at all; it must not read as "up to date".
+    case ConnectionClosed:
+        Judge(true);
+        return;
+    default:
+        Fail(code);
+        return;
+    }
+}
+
+void WebSocketClass::Judge(bool ended) {
+    const HttpReply verdict = HttpReply::Examine(reply_, ended);
+    switch (verdict.state) {
+    case HttpReply::State::Incomplete:
+        return;
+    case HttpReply::State::BadStatus:
+        Fail(verdict.status);
+        return;
+    case HttpReply::State::CutShort:
+        Fail(ReplyCutShort);
+        return;
+    case HttpReply::State::Whole: {
         String reply = std::move(reply_);
-        reply_.clear();
+        reply.resize(verdict.length);
+        // Everything of this check is over before the page is judged: the
+        // judging may show a modal box, and a new check may start inside it.
+        EndCheck();
+        // An empty reply is no answer at all; it must not read as "up to date".
         if (!reply.empty()) Event_PageRecived(PageOf(reply));
         return;
     }
-    default:
-        reply_.clear();
-        ShowError(code);
-        return;
     }
+}
+
+void WebSocketClass::EndCheck() {
+    silence_.SetMode(Timer::ModeOff);
+    deadline_.SetMode(Timer::ModeOff);
+    Close();
+    reply_.clear();
+    reply_.shrink_to_fit();
+}
+
+void WebSocketClass::Fail(int32_t code) {
+    EndCheck();
+    ShowError(code);
 }
 
 void WebSocketClass::ShowError(int32_t code) {

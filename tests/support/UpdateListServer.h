@@ -35,6 +35,7 @@ public:
         QFile f(folder_.path() + "/quande/quandeupdates.txt");
         return f.open(QIODevice::WriteOnly) && f.write(list) == list.size();
     }
+    bool Withdraw() { return QFile::remove(folder_.path() + "/quande/quandeupdates.txt"); }
     void Stop() {
         process_.kill();
         process_.waitForFinished(5000);

@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(HttpServer, NewerListOpensTheWindowEqualListIsUpToDateDownServerCannotConnect) {
+TEST(HttpServer, NewerListOpensTheWindowEqualListIsUpToDateMissingListFailsDownServerCannotConnect) {
     ObservedEffects seen;
     UpdateListServer server;
     if (!server.Start()) GTEST_SKIP() << "python3's http.server is not available";
@@ -35,6 +35,11 @@ TEST(HttpServer, NewerListOpensTheWindowEqualListIsUpToDateDownServerCannotConne
     ASSERT_TRUE(check("====\r\n1.0.2 Current release\nhttp://dl.example.test/102.zip\nLine three.\n"));
     EXPECT_EQ(seen.boxes, std::vector<String>{UpToDate});
     EXPECT_EQ(OpenUpdateWindow(), nullptr);
+
+    // Its "not found" page is a failure, not a list without a newer version.
+    ASSERT_TRUE(server.Withdraw());
+    ASSERT_TRUE(check({}));
+    EXPECT_EQ(seen.boxes, std::vector<String>{"Update check failed error:404"});
 
     server.Stop();
     ASSERT_TRUE(check({}));

@@ -5,6 +5,7 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <sys/socket.h>
 #include "UpdateListServer.h"
 #include <vector>
 #include "SharedConstants.h"
@@ -97,6 +98,11 @@ public:
         testing_seams::Pump(pauseMs);
     }
     void Finish() { conn_->disconnectFromHost(); } // ends the reply the HTTP/1.0 way
+    void Reset() { // ends the connection with a TCP reset instead of a close
+        const linger now{1, 0};
+        setsockopt(static_cast<int>(conn_->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+        conn_->abort();
+    }
     bool ClientClosed() const { return !conn_ || conn_->state() == QAbstractSocket::UnconnectedState; }
 
 private:
