@@ -82,6 +82,7 @@ HttpReply HttpReply::Examine(const String& received, bool ended) {
     if (!NextLine(head, at, line)) {
         // A status line that the close cut off before its line end still counts.
         line = head;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         at = head.size();
         if (!ended) return Result(Incomplete);
     }

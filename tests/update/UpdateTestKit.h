@@ -100,7 +100,7 @@ public:
     void Finish() { conn_->disconnectFromHost(); } // ends the reply the HTTP/1.0 way
     void Reset() { // ends the connection with a TCP reset instead of a close
         const linger now{1, 0};
-        setsockopt(static_cast<int>(conn_->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+        EXPECT_EQ(setsockopt(static_cast<int>(conn_->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now), 0);
         conn_->abort();
     }
     bool ClientClosed() const { return !conn_ || conn_->state() == QAbstractSocket::UnconnectedState; }
