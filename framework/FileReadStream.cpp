@@ -1,15 +1,49 @@
 #include "FileReadStream.h"
 
-#include <QFileInfo>
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Only a regular file has contents to read. Opening anything else may block
+// for good (a named pipe waits for a writer, even against SIGTERM) or act on
+// a device, so the type is checked before the open, and again on what was
+// opened, in case the name changed hands in between; O_NONBLOCK keeps that
+// second open from waiting on a pipe.
+int OpenRegularFile(const QString& path, bool readWrite)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return -1;
+    const int flags = (readWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd;
+    do
+        fd = open(native.constData(), flags);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return -1;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
 
 FileReadStream::FileReadStream(const QString& path, bool readWrite) : file_(path)
 {
-    // QFile happily "opens" a folder for reading on some systems; a folder
-    // is never a file's contents.
-    if (QFileInfo(path).isDir())
+    const int fd = OpenRegularFile(path, readWrite);
+    if (fd < 0)
         return;
-    if (file_.open(readWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly))
+    if (file_.open(fd, readWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         writable_ = readWrite;
+    else
+        close(fd);
 }
 
 int64_t FileReadStream::Length() const

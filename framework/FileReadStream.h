@@ -1,6 +1,7 @@
 #pragma once
-// A stream over an existing file, opened for reading (and writing in place
-// when asked).
+// A stream over an existing regular file, opened for reading (and writing in
+// place when asked). Anything else of that name (a folder, a named pipe, a
+// device, a socket) does not open, and opening never waits.
 #include <QFile>
 
 #include "FolderItem.h"

@@ -2,14 +2,26 @@
 // A stream that creates or replaces a file as one step: the new contents go
 // to a temporary file beside it and take the old file's place only when the
 // stream is closed after every write succeeded.
-#include <QSaveFile>
+//
+// The temporary file has one fixed name, the file's name followed by ".tmp",
+// so a save killed at any moment leaves at most that one file behind, and the
+// next save of the same file writes over it. A lock on the temporary file
+// keeps two saves of the same file, in this process or another, from writing
+// into it at once.
+#include <QByteArray>
+#include <QString>
 
 #include "FolderItem.h"
 
 class FileSaveStream : public BinaryStream {
 public:
     FileSaveStream(const QString& path, String fileTypeName);
-    bool IsOpen() const { return file_.isOpen(); }
+    // Without Close, the temporary file is removed and the old file stays.
+    ~FileSaveStream() override;
+    FileSaveStream(const FileSaveStream&) = delete;
+    FileSaveStream& operator=(const FileSaveStream&) = delete;
+
+    bool IsOpen() const { return fd_ >= 0; }
     const String& FileTypeName() const { return fileTypeName_; }
 
     int64_t Length() const override;
@@ -18,6 +30,12 @@ public:
     void Close() override;
 
 private:
-    QSaveFile file_;
+    void Discard();
+
+    QByteArray target_;    // the file replaced at Close, symbolic links followed
+    QByteArray temporary_; // target_ followed by ".tmp"
+    int fd_ = -1;
+    int64_t written_ = 0;
+    bool failed_ = false;
     String fileTypeName_;
 };

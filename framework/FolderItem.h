@@ -22,13 +22,17 @@ public:
     explicit FolderItem(String path);
     const String& NativePath() const { return path_; }
     String Name() const;
+    // Whether anything of that name is there, a file or not. It looks without
+    // opening, so it never waits, not even on a named pipe.
     bool Exists() const;
     bool Directory() const;
     std::shared_ptr<FolderItem> Child(const String& name) const;
-    // Creates or replaces the file with the registered file type of that name.
+    // Creates or replaces the file with the registered file type of that name,
+    // through a temporary file of the same name followed by ".tmp".
     // nullptr when the file cannot be created.
     std::unique_ptr<BinaryStream> CreateBinaryFile(const String& fileTypeName) const;
-    // nullptr when the file cannot be opened (missing, no permission, a folder).
+    // nullptr when the file cannot be opened: missing, no permission, or no
+    // regular file (a folder, a named pipe, a device, a socket). Never waits.
     std::unique_ptr<BinaryStream> OpenAsBinaryFile(bool readWrite = false) const;
     // nullptr when the file is missing or does not decode.
     std::shared_ptr<Picture> OpenAsPicture() const;

@@ -19,7 +19,8 @@ void WritePreffs(const String& payload, const std::shared_ptr<FolderItem>& file)
 
 String ReadPreffs(const std::shared_ptr<FolderItem>& file) {
     if (!file || !file->Exists()) return String();
-    // A folder of that name or a file we may not read counts as no preferences.
+    // Only a regular file we may read holds preferences: a folder, a named
+    // pipe, a device or a socket of that name counts as none, at once.
     std::unique_ptr<BinaryStream> stream = file->OpenAsBinaryFile(false);
     if (!stream) return String();
     const int64_t length = std::clamp<int64_t>(stream->Length(), 0, MaxFileBytesRead);

@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include "FolderItem.h"
 #include "Testing.h"
 
@@ -71,6 +73,46 @@ TEST_F(CoreFiles, CreatedFileReplacesTheOldOneOnlyAtClose)
     EXPECT_EQ(FolderItem(PathOf("missing-folder/prefs.dat")).CreateBinaryFile("text"), nullptr);
 }
 
+// What an earlier save left at the temporary name is written over or removed,
+// never followed; a link stays a link; the file keeps its permissions.
+TEST_F(CoreFiles, ASaveReplacesWhatAKilledSaveLeftAndKeepsLinksAndPermissions)
+{
+    const QString temporary = QString::fromStdString(PathOf("prefs.dat.tmp"));
+    const struct {
+        const char* what;
+        std::function<bool()> leave;
+    } leftovers[] = {
+        {"a longer file", [&] { WriteFile("prefs.dat.tmp", String(100, 'x')); return true; }},
+        {"a link to another file", [&] { return QFile::link(QString::fromStdString(PathOf("victim")), temporary); }},
+        {"a pipe", [&] { return mkfifo(QFile::encodeName(temporary).constData(), 0600) == 0; }},
+    };
+    WriteFile("victim", "untouched");
+    for (const auto& leftover : leftovers) {
+        ASSERT_TRUE(leftover.leave()) << leftover.what;
+        auto stream = GetFolderItem("prefs.dat", 0)->CreateBinaryFile("text");
+        ASSERT_NE(stream, nullptr) << leftover.what;
+        stream->Write(leftover.what);
+        stream->Close();
+        EXPECT_EQ(ReadFile("prefs.dat"), leftover.what);
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                  (QStringList{"prefs.dat", "victim"}))
+            << leftover.what;
+    }
+    EXPECT_EQ(ReadFile("victim"), "untouched");
+
+    ASSERT_TRUE(QFile::link(QString::fromStdString(PathOf("victim")), QString::fromStdString(PathOf("link.dat"))));
+    ASSERT_EQ(chmod(PathOf("victim").c_str(), 0640), 0);
+    auto stream = GetFolderItem("link.dat", 0)->CreateBinaryFile("text");
+    ASSERT_NE(stream, nullptr);
+    stream->Write("through the link");
+    stream->Close();
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(PathOf("link.dat"))).isSymLink());
+    EXPECT_EQ(ReadFile("victim"), "through the link");
+    struct stat info {};
+    ASSERT_EQ(stat(PathOf("victim").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
 TEST_F(CoreFiles, ReadingIsBoundedAndRefusesWhatIsNoFileOrPicture)
 {
     WriteFile("prefs.dat", String("KORVAT\0\x01\x02", 9));
@@ -87,6 +129,7 @@ TEST_F(CoreFiles, ReadingIsBoundedAndRefusesWhatIsNoFileOrPicture)
     EXPECT_EQ(GetFolderItem("missing.dat", 0)->OpenAsBinaryFile(false), nullptr);
     ASSERT_TRUE(MakeDir("folder.dat"));
     EXPECT_EQ(GetFolderItem("folder.dat", 0)->OpenAsBinaryFile(false), nullptr);
+    EXPECT_EQ(FolderItem("/dev/null").OpenAsBinaryFile(false), nullptr); // only a regular file has contents
 
     // Pictures come from the Resources folder, once there is one.
     EXPECT_EQ(ResourcesFolder(), nullptr);

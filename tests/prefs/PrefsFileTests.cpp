@@ -1,10 +1,16 @@
-// The preferences file on disk: its exact bytes, damaged files and saves that fail.
+// The preferences file on disk: its exact bytes, damaged files, things other
+// than a file in its place, and saves that fail.
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <chrono>
+#include <fcntl.h>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 #include "BinaryMod.h"
 #include "ByteText.h"
@@ -27,6 +33,21 @@ protected:
         return f.open(QIODevice::ReadOnly) ? Dump(f.readAll().toStdString()) : "(no file)";
     }
 };
+
+// Runs work that must not wait on the pipe at fifo. Should it wait all the
+// same, the pipe is opened from both ends here, so the work ends and the test
+// fails instead of hanging.
+bool FinishesPromptly(const QString& fifo, const std::function<void()>& work) {
+    auto done = std::async(std::launch::async, work);
+    if (done.wait_for(std::chrono::seconds(3)) == std::future_status::ready) return true;
+    const QByteArray name = QFile::encodeName(fifo);
+    const int reader = open(name.constData(), O_RDONLY | O_NONBLOCK); // lets a blocked writer go on
+    const int writer = open(name.constData(), O_WRONLY | O_NONBLOCK); // lets a blocked reader go on
+    if (writer >= 0) close(writer);                                   // and then see the end
+    done.wait();
+    if (reader >= 0) close(reader);
+    return false;
+}
 
 TEST_F(PrefsFile, WritesTheGoldenFileInBothStatesAndReadsItBack) {
     for (bool off : {false, true}) {
@@ -84,6 +105,33 @@ TEST_F(PrefsFile, AFolderInTheWayReadsAsNoPreferencesAndSurvivesASave) {
     EXPECT_EQ(KorPreffMod::ReadPreffs(file), "");
     KorPreffMod::WritePreffs(Hex("00 00 00"), file);
     EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+// A pipe in the file's place holds no preferences and must not freeze the
+// start: nothing waits for a writer that never comes. It still counts as
+// there for the start-up, as a file with nothing usable does; a save puts
+// the file in its place. A pipe that a link leads to elsewhere stays.
+TEST_F(PrefsFile, APipeInItsPlaceReadsAsNoPreferencesAtOnceAndASaveReplacesIt) {
+    const QuandePrefs on{false, nullptr};
+    const QString elsewhere = dir.filePath("elsewhere");
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(elsewhere).constData(), 0600), 0);
+    EXPECT_TRUE(file->Exists());
+    String payload = "unread";
+    EXPECT_TRUE(FinishesPromptly(path, [&] { payload = KorPreffMod::ReadPreffs(file); }));
+    EXPECT_EQ(payload, "");
+    EXPECT_TRUE(FinishesPromptly(path, [&] { KorPreffMod::WritePreffs(on.ToString(), file); }));
+    ASSERT_TRUE(QFileInfo(path).isFile());
+    EXPECT_EQ(Get(), GoldenOn);
+
+    const auto linked = std::make_shared<FolderItem>(dir.filePath("linked").toStdString());
+    ASSERT_TRUE(QFile::link(elsewhere, dir.filePath("linked")));
+    EXPECT_TRUE(FinishesPromptly(elsewhere, [&] { payload = KorPreffMod::ReadPreffs(linked); }));
+    EXPECT_EQ(payload, "");
+    EXPECT_TRUE(FinishesPromptly(elsewhere, [&] { KorPreffMod::WritePreffs(on.ToString(), linked); }));
+    struct stat info {};
+    EXPECT_TRUE(stat(QFile::encodeName(elsewhere).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(QFileInfo(dir.filePath("linked")).isSymLink());
 }
 
 // A save cut off before its rename leaves the old file whole and no stray temporary behind.
