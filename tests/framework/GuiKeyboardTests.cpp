@@ -30,27 +30,24 @@ void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(target, key, modifiers);
 }
 
-std::shared_ptr<MenuBar> BarWithQuitAndCommand(int* commands)
+// A run whose application bar holds File > Command (Ctrl+K, counted) and Quit (Ctrl+Q).
+std::shared_ptr<MenuBar> BeginRunWithBar(int* commands)
 {
     auto bar = std::make_shared<MenuBar>();
     auto file = std::make_shared<MenuItem>();
-    file->SetName("FileMenu");
     file->SetText("&File");
     bar->Append(file);
-    auto quit = std::make_shared<QuitMenuItem>();
-    quit->SetName("FileQuit");
-    quit->SetText("Quit");
-    quit->SetKeyboardShortcut("Cmd+Q");
-    auto command = std::make_shared<MenuItem>();
-    command->SetName("FileCommand");
-    command->SetText("Command");
-    command->SetAutoEnable(true);
-    command->SetKeyboardShortcut("Cmd+K");
-    file->Append(command);
-    file->Append(quit);
+    const std::pair<std::shared_ptr<MenuItem>, const char*> items[] = {
+        {std::make_shared<MenuItem>(), "Cmd+K"}, {std::make_shared<QuitMenuItem>(), "Cmd+Q"}};
+    for (const auto& [item, keys] : items) {
+        item->SetName(keys);
+        item->SetText(keys);
+        item->SetKeyboardShortcut(keys);
+        file->Append(item);
+    }
     auto app = std::make_unique<Application>();
     app->SetMenuBar(bar);
-    app->AddMenuHandler("FileCommand", [commands] { return ++*commands, false; });
+    app->AddMenuHandler("Cmd+K", [commands] { return ++*commands, false; });
     testing_seams::BeginRun([&] { RegisterAppObject(std::move(app)); });
     return bar;
 }
@@ -140,7 +137,7 @@ TEST_F(GuiTest, MenuShortcutsActInEveryWindowThatShowsTheMenuBar)
 {
     int commands = 0;
     WinC::Script() = WindowScript();
-    const auto bar = BarWithQuitAndCommand(&commands);
+    const auto bar = BeginRunWithBar(&commands);
     WinA::Script().props.MenuBarVisible = false; // as the terms and splash windows
     WinB::Script().create = [](Window& w) {
         Add<TextField>(w, {.Name = "Field", .Class = ControlClass::TextField, .Width = 100, .Height = 22, .Text = "kept"});
