@@ -1,5 +1,6 @@
 #include "RandomNumGenWin.h"
 
+#include <algorithm>
 #include "MenuBar1.h"
 #include "Random.h"
 #include "Text.h"
@@ -24,9 +25,13 @@ const WindowProperties kProperties{
 
 using CC = ControlClass;
 
+constexpr int kResultWidth = 80;
+// The lower box's frame line and a pixel of air, inside its right edge.
+constexpr int kBoxFrame = 3;
+
 // Tab order is the creation order, so the maximum field comes before the minimum one.
 const ControlRow kControls[] = {
-    {.Name = "StaticText1", .Class = CC::StaticText, .Left = 154, .Top = 158, .Width = 80, .Height = 20,
+    {.Name = "StaticText1", .Class = CC::StaticText, .Left = 154, .Top = 158, .Width = kResultWidth, .Height = 20,
      .Text = "", .TextFont = "Geneva", .TextSize = 12, .Bold = true, .TextAlign = 0, .TabIndex = 0},
     {.Name = "PushButton1", .Class = CC::PushButton, .Left = 49, .Top = 112, .Width = 200, .Height = 20,
      .Text = "Generate Random Number", .TextFont = "Geneva", .TextSize = 12, .TabIndex = 1, .Default = true},
@@ -73,6 +78,16 @@ void RandomNumGenWin::generaterandom() {
     const int32_t maximum = ToInteger(Val(maxField->Text()));
     Random random;
     result->SetText(Str(random.InRange(minimum, maximum)));
+    FitResult(*result);
+}
+
+// Ten and more characters are wider than the label's 80 pixels in bold: the
+// label then grows to the right, as far as the box around it allows, and
+// takes its own width again for a number that fits it.
+void RandomNumGenWin::FitResult(StaticText& result) {
+    const auto* box = Find<GroupBox>("GroupBox1");
+    const int room = box ? box->Left() + box->Width() - kBoxFrame - result.Left() : kResultWidth;
+    result.SetWidth(std::clamp(result.TextWidth(), kResultWidth, std::max(room, kResultWidth)));
 }
 
 std::shared_ptr<MenuItem> RandomNumGenWin::Item(const char* name) const {

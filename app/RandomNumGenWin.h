@@ -38,6 +38,7 @@ protected:
 
 private:
     std::shared_ptr<MenuItem> Item(const char* name) const;
+    void FitResult(StaticText& result);
 };
 
 RandomNumGenWin* TheRandomNumGenWin();

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <limits>
 #include "DisplayText.h"
 #include "Fonts.h"
 #include "PressRouter.h"
@@ -94,6 +95,11 @@ bool Control::Visible() const
     return widget_->isVisibleTo(widget_->window());
 }
 
+void Control::SetWidth(int width)
+{
+    widget_->resize(std::max(width, 0), widget_->height());
+}
+
 void Control::Refresh(bool immediately)
 {
     if (immediately) widget_->repaint();
@@ -131,16 +137,25 @@ bool StaticText::Multiline() const
     return static_cast<QLabel*>(widget_)->wordWrap();
 }
 
+int StaticText::TextWidth() const
+{
+    const auto* label = static_cast<QLabel*>(widget_);
+    return label->fontMetrics().horizontalAdvance(label->text());
+}
+
 // ---- PushButton ----
 
 PushButton::PushButton(Window* owner, const ControlRow& row, QWidget* parent)
-    : Control(owner, row, new QPushButton(parent)), cancel_(row.Cancel)
+    : Control(owner, row, new QPushButton(parent)), default_(row.Default), cancel_(row.Cancel)
 {
     auto* button = static_cast<QPushButton*>(widget_);
     button->setText(ToDisplay(row.Text));
-    // Only the default button takes Return itself; elsewhere the window hands Return to it.
+    // The default button takes Return itself when it has the focus; elsewhere
+    // the window hands Return to it. Qt's auto-default would drop the default
+    // status (and its look) whenever the focus left the button: outside a
+    // dialog nothing gives it back.
+    button->setAutoDefault(false);
     button->setDefault(row.Default);
-    button->setAutoDefault(row.Default);
     QObject::connect(button, &QPushButton::clicked, button, [this] {
         if (Action) Action();
     });
@@ -153,7 +168,7 @@ String PushButton::Caption() const
 
 bool PushButton::Default() const
 {
-    return static_cast<QPushButton*>(widget_)->isDefault();
+    return default_;
 }
 
 bool PushButton::Cancel() const
@@ -172,6 +187,7 @@ TextField::TextField(Window* owner, const ControlRow& row, QWidget* parent)
     : Control(owner, row, new QLineEdit(parent))
 {
     auto* field = static_cast<QLineEdit*>(widget_);
+    field->setMaxLength(std::numeric_limits<int>::max()); // Qt's default would cut at 32,767
     field->setFrame(row.Border);
     field->setReadOnly(row.ReadOnly);
     field->setAlignment(HorizontalAlignment(row.TextAlign) | Qt::AlignVCenter);

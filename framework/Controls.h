@@ -50,6 +50,8 @@ public:
     int TextAlign() const { return align_; }
     Color TextColor() const { return color_; }
     bool Visible() const;
+    // A new width; the left edge stays where it is.
+    void SetWidth(int width);
     // Redraws now when immediately is true, else at the next paint.
     void Refresh(bool immediately = false);
     Window* Owner() const { return owner_; }
@@ -73,6 +75,8 @@ public:
     String Text() const;
     void SetText(const String& t); // CR breaks lines
     bool Multiline() const;
+    // The pixels the text takes on one line in the label's font.
+    int TextWidth() const;
     // A press on the label goes to this handler when one is bound (with the
     // label's own coordinates), else to the window's MouseDown.
     std::function<bool(int x, int y)> MouseDown;
@@ -91,9 +95,10 @@ public:
     std::function<void()> Action;
 
 private:
-    bool cancel_;
+    bool default_, cancel_;
 };
 
+// Holds text of any length: the tables give every field LimitText 0, no limit.
 class TextField : public Control {
 public:
     TextField(Window* owner, const ControlRow& row, QWidget* parent);

@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
+#include "Application.h"
 #include "MenuBarView.h"
+#include "MenuKeys.h"
 #include "Window.h"
 #include "WindowContent.h"
 
@@ -52,6 +54,12 @@ void WindowWidget::Configure(const WindowProperties& p)
     width_ = std::max(p.Width, 1);
     height_ = std::max(p.Height, 1);
     menuBarVisible_ = p.MenuBarVisible;
+    if (!menuBarVisible_) {
+        delete menuKeys_;
+        menuKeys_ = nullptr;
+    } else if (isVisible()) {
+        BuildMenus();
+    }
     Relayout();
 }
 
@@ -64,21 +72,29 @@ void WindowWidget::SetMenuBar(std::shared_ptr<MenuBar> bar)
 {
     delete menuView_;
     menuView_ = nullptr;
+    delete menuKeys_;
+    menuKeys_ = nullptr;
     menuBar_ = std::move(bar);
-    if (isVisible()) BuildMenuView();
+    if (isVisible()) BuildMenus();
     Relayout();
 }
 
-void WindowWidget::BuildMenuView()
+void WindowWidget::BuildMenus()
 {
-    if (menuView_ || !menuBar_) return;
-    menuView_ = new MenuBarView(menuBar_, this);
-    Relayout();
+    if (menuBar_) {
+        if (menuView_) return;
+        menuView_ = new MenuBarView(menuBar_, this);
+        Relayout();
+        return;
+    }
+    if (menuKeys_ || !menuBarVisible_) return;
+    const Application* app = GetAppObject();
+    if (app && app->GetMenuBar()) menuKeys_ = new MenuKeys(app->GetMenuBar(), this);
 }
 
 void WindowWidget::setVisible(bool visible)
 {
-    if (visible) BuildMenuView();
+    if (visible) BuildMenus();
     QWidget::setVisible(visible);
 }
 
@@ -89,7 +105,7 @@ QWidget* WindowWidget::Content() const
 
 void WindowWidget::CentreOnScreen()
 {
-    BuildMenuView(); // centred at the size it is shown at, its bar included
+    BuildMenus(); // centred at the size it is shown at, its bar included
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect available = screen->availableGeometry();

@@ -4,11 +4,14 @@
 // manager's close request, and Return / Escape for the default and cancel
 // buttons. The menu bar is drawn from the first showing on: a window made
 // hidden at start-up pays for its bar's fonts and icons only when it is seen.
+// A window that shows the menu bar but set none of its own draws no bar; it
+// answers the shortcuts of the application's bar, which is in reach there.
 #include <QWidget>
 #include <memory>
 
 class MenuBar;
 class MenuBarView;
+class MenuKeys;
 class Picture;
 class Window;
 class WindowContent;
@@ -32,11 +35,12 @@ protected:
 
 private:
     void Relayout();
-    void BuildMenuView();
+    void BuildMenus();
     Window* owner_;
     WindowContent* content_;
     std::shared_ptr<MenuBar> menuBar_;
     MenuBarView* menuView_ = nullptr; // made at the first showing
+    MenuKeys* menuKeys_ = nullptr;    // likewise, for the application's bar
     int width_ = 100, height_ = 100;
     bool menuBarVisible_ = true;
 };

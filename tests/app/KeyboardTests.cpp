@@ -1,0 +1,125 @@
+// The running application at the keyboard: Return draws from the main
+// window's fields and the result shows whole whatever its length; Return
+// downloads in the update window; the menu's shortcuts act from the About
+// and update windows, which show no bar of their own.
+#include "AppRun.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+
+#include "AboutWin.h"
+#include "UpDateWin.h"
+#include "UpdateList.h"
+
+namespace {
+
+// As a user: click into the field, select what it holds and type over it.
+void TypeInto(TextField* field, const char* text) {
+    QTest::mouseClick(field->Widget(), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), field->Widget());
+    QTest::keyClick(field->Widget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field->Widget(), text);
+}
+
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, key, modifiers);
+}
+
+class Keyboard : public AppRun {
+protected:
+    // Terms agreed, automatic checks off, handed over to the main window.
+    RandomNumGenWin* Started() {
+        WritePrefs(GoldenPrefs(true));
+        Begin();
+        PressSplash();
+        RandomNumGenWin* main = OpenWindowOf<RandomNumGenWin>();
+        EXPECT_TRUE(main && QTest::qWaitForWindowActive(main->Widget()));
+        return main;
+    }
+    static void Activate(Window* w) {
+        w->Show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w->Widget()));
+    }
+    // Ctrl+Q from the window in front quits the run and saves the file;
+    // the main window's selected text is left alone by an Edit shortcut
+    // given while another window is in front.
+    void QuitByKeyFrom(Window* front, RandomNumGenWin* main) {
+        auto* field = static_cast<QLineEdit*>(main->Find<TextField>("EditField1")->Widget());
+        main->Widget()->activateWindow();
+        field->setFocus();
+        field->selectAll();
+        Activate(front);
+        EXPECT_EQ(front->Widget()->findChild<QMenuBar*>(), nullptr) << "the bar is drawn on the main window only";
+        ASSERT_TRUE(field->hasSelectedText());
+        Key(Qt::Key_X, Qt::ControlModifier);
+        EXPECT_EQ(field->text(), QStringLiteral("40"));
+        Key(Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_TRUE(testing_seams::RunQuit());
+        Finish();
+        EXPECT_EQ(ReadPrefs(), GoldenPrefs(true));
+    }
+};
+
+// Typed bounds at both 32-bit limits: the label widens to the right within
+// the lower box, bold, and goes back to its own width for a short number.
+TEST_F(Keyboard, ReturnInAFieldDrawsAndEveryNumberShowsWhole) {
+    RandomNumGenWin* main = Started();
+    ASSERT_NE(main, nullptr);
+    StaticText* result = main->Find<StaticText>("StaticText1");
+    const GroupBox* box = main->Find<GroupBox>("GroupBox1");
+    const StaticText* caption = main->Find<StaticText>("StaticText2");
+    for (const char* number : {"-2147483648", "2147483647", "7"}) {
+        SCOPED_TRACE(number);
+        TypeInto(main->Find<TextField>("EditField2"), number);
+        TypeInto(main->Find<TextField>("EditField1"), number);
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(main->Find<PushButton>("PushButton1")->Default());
+        ASSERT_EQ(result->Text(), number);
+        const auto* label = static_cast<const QLabel*>(result->Widget());
+        EXPECT_EQ(label->text(), QString::fromLatin1(number));
+        EXPECT_TRUE(label->font().bold());
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), result->Width());
+        EXPECT_EQ(std::tuple(result->Left(), result->Top(), result->Height()), std::tuple(154, 158, 20));
+        EXPECT_GE(result->Left(), caption->Left() + caption->Width()) << "after \"Number:\"";
+        EXPECT_LE(result->Left() + result->Width(), box->Left() + box->Width() - 2) << "inside the box's frame";
+        if (std::strlen(number) < 10) {
+            EXPECT_EQ(result->Width(), 80) << "the table's width wherever the number fits it";
+        } else if (number[0] == '-') {
+            SaveScreenshot(*main, "main-widest-number");
+        }
+    }
+}
+
+// The popup has the focus: a key moves to the second record and Return
+// asks the opener for its address; then Ctrl+Q quits from this window.
+TEST_F(Keyboard, UpdateWindowDownloadsOnReturnAndQuitsOnCtrlQ) {
+    RandomNumGenWin* main = Started();
+    ASSERT_NE(main, nullptr);
+    UpDateWin* w = TheUpDateWin();
+    w->Show();
+    w->updata = ParseUpdateList("1.2.0 Newest\nhttp://dl.example.test/120.zip\nOne.\n----\r\n"
+                                "1.1.0 Newer\nhttp://dl.example.test/110.zip\nTwo.\n").info;
+    w->displaydata();
+    Activate(w);
+    PopupMenu* popup = w->Find<PopupMenu>("PopupMenu1");
+    popup->Widget()->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Down);
+    ASSERT_EQ(popup->ListIndex(), 1);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(urls_, std::vector<String>{"http://dl.example.test/110.zip"});
+    EXPECT_TRUE(w->Visible());
+    QuitByKeyFrom(w, main);
+}
+
+TEST_F(Keyboard, AboutWindowQuitsOnCtrlQ) {
+    RandomNumGenWin* main = Started();
+    ASSERT_NE(main, nullptr);
+    ASSERT_FALSE(TheApp()->FileAbout_Action());
+    QuitByKeyFrom(OpenWindowOf<AboutWin>(), main);
+}
+
+} // namespace

@@ -1,0 +1,169 @@
+// The keyboard as a user meets it: Return for the default button wherever
+// the focus stands, fields without a length limit, and the menu bar's
+// shortcuts in every window that shows the bar, drawn there or not.
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+#include "Application.h"
+#include "GuiTestWindows.h"
+
+namespace {
+using WinC = ScriptedWindow<3>;
+
+template <class T> T* Add(Window& w, ControlRow row)
+{
+    return dynamic_cast<T*>(static_cast<WinA&>(w).AddControl(row));
+}
+
+void ShowActive(Window* w)
+{
+    w->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->Widget()));
+}
+
+// The key goes where the focus is, as the window system would deliver it.
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, key, modifiers);
+}
+
+// A run whose application bar holds File > Command (Ctrl+K, counted) and Quit (Ctrl+Q).
+std::shared_ptr<MenuBar> BeginRunWithBar(int* commands)
+{
+    auto bar = std::make_shared<MenuBar>();
+    auto file = std::make_shared<MenuItem>();
+    file->SetText("&File");
+    bar->Append(file);
+    const std::pair<std::shared_ptr<MenuItem>, const char*> items[] = {
+        {std::make_shared<MenuItem>(), "Cmd+K"}, {std::make_shared<QuitMenuItem>(), "Cmd+Q"}};
+    for (const auto& [item, keys] : items) {
+        item->SetName(keys);
+        item->SetText(keys);
+        item->SetKeyboardShortcut(keys);
+        file->Append(item);
+    }
+    auto app = std::make_unique<Application>();
+    app->SetMenuBar(bar);
+    app->AddMenuHandler("Cmd+K", [commands] { return ++*commands, false; });
+    testing_seams::BeginRun([&] { RegisterAppObject(std::move(app)); });
+    return bar;
+}
+} // namespace
+
+// The default button stays the default when the focus leaves it (Qt drops a
+// button's default status outside dialogs), and Return or Enter press it
+// from a field; a text area keeps Return for its line break.
+TEST_F(GuiTest, ReturnPressesTheDefaultButtonWhereverTheFocusIsUnlessAFieldUsesIt)
+{
+    int pressed = 0, others = 0;
+    WinA::Script().props.Width = 300;
+    WinA::Script().props.Height = 200;
+    WinA::Script().create = [&](Window& w) {
+        Add<PushButton>(w, {.Name = "Go", .Class = ControlClass::PushButton, .Left = 10, .Top = 10, .Width = 100,
+                            .Height = 22, .TabIndex = 0, .Default = true})->Action = [&] { ++pressed; };
+        Add<PushButton>(w, {.Name = "Other", .Class = ControlClass::PushButton, .Left = 120, .Top = 10, .Width = 100,
+                            .Height = 22, .TabIndex = 1})->Action = [&] { ++others; };
+        Add<TextField>(w, {.Name = "Field", .Class = ControlClass::TextField, .Left = 10, .Top = 40, .Width = 100,
+                           .Height = 22, .TabIndex = 2});
+        Add<TextArea>(w, {.Name = "Area", .Class = ControlClass::TextArea, .Left = 10, .Top = 70, .Width = 200,
+                          .Height = 100, .Multiline = true, .TabIndex = 3});
+    };
+    WinA* w = ImplicitInstance<WinA>();
+    ShowActive(w);
+    w->ControlByName("Go")->Widget()->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(pressed, 1) << "the focused default button";
+
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), w->ControlByName("Field")->Widget());
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(pressed, 3) << "from the field, by Return and by the keypad's Enter";
+    EXPECT_TRUE(w->Find<PushButton>("Go")->Default());
+    EXPECT_FALSE(w->Find<PushButton>("Other")->Default());
+    EXPECT_EQ(w->Find<TextField>("Field")->Text(), "7");
+
+    Key(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(pressed, 3) << "a modified Return is not the default button's";
+    Key(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "a");
+    Key(Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), "b");
+    EXPECT_EQ(w->Find<TextArea>("Area")->Text(), "a\rb");
+    EXPECT_EQ(pressed, 3) << "the text area keeps its Return";
+    EXPECT_EQ(others, 0);
+}
+
+// LimitText 0 means no limit: Qt's own 32,767 characters must not cut what
+// is set, typed or pasted.
+TEST_F(GuiTest, FieldsAndTextAreasHoldTextsBeyondQtsDefaultLimit)
+{
+    WinA::Script().create = [](Window& w) {
+        Add<TextField>(w, {.Name = "Field", .Class = ControlClass::TextField, .Width = 100, .Height = 22});
+        Add<TextArea>(w, {.Name = "Area", .Class = ControlClass::TextArea, .Top = 30, .Width = 100, .Height = 60});
+    };
+    WinA* w = ImplicitInstance<WinA>();
+    ShowActive(w);
+    const String longText(33000, 'x'); // just past 32,767
+    auto* field = w->Find<TextField>("Field");
+    auto* area = w->Find<TextArea>("Area");
+    field->SetText(longText);
+    area->SetText(longText);
+    for (Control* c : std::initializer_list<Control*>{field, area}) {
+        c->Widget()->setFocus();
+        QTest::keyClick(c->Widget(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(c->Widget(), "yz");
+    }
+    // Compared as booleans: a failure must not print 33,000 characters.
+    EXPECT_TRUE(field->Text() == longText + "yz") << field->Text().size();
+    EXPECT_TRUE(area->Text() == longText + "yz") << area->Text().size();
+    auto* edit = static_cast<QLineEdit*>(field->Widget());
+    edit->selectAll();
+    edit->copy();
+    edit->end(false);
+    edit->paste();
+    EXPECT_EQ(field->Text().size(), 2 * (longText.size() + 2)) << "pasting keeps all of it";
+}
+
+// The bar is drawn only by the window that set it; every window that shows
+// the menu bar answers its shortcuts with the application's bar; a window
+// that hides the menu bar answers none.
+TEST_F(GuiTest, MenuShortcutsActInEveryWindowThatShowsTheMenuBar)
+{
+    int commands = 0;
+    WinC::Script() = WindowScript();
+    const auto bar = BeginRunWithBar(&commands);
+    WinA::Script().props.MenuBarVisible = false; // as the terms and splash windows
+    WinB::Script().create = [](Window& w) {
+        Add<TextField>(w, {.Name = "Field", .Class = ControlClass::TextField, .Width = 100, .Height = 22, .Text = "kept"});
+    };
+    WinC::Script().create = [bar](Window& w) { w.SetMenuBar(bar); };
+
+    WinC* drawing = ImplicitInstance<WinC>();
+    ShowActive(drawing);
+    Key(Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(commands, 1) << "in the window that draws the bar";
+
+    WinA* hiding = ImplicitInstance<WinA>();
+    ShowActive(hiding);
+    Key(Qt::Key_K, Qt::ControlModifier);
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(commands, 1) << "in a window that hides the menu bar";
+    EXPECT_FALSE(testing_seams::RunQuit());
+
+    WinB* showing = ImplicitInstance<WinB>();
+    ShowActive(showing);
+    showing->ControlByName("Field")->Widget()->setFocus();
+    Key(Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(commands, 2) << "in a window that shows the application's bar";
+    EXPECT_EQ(showing->Widget()->findChild<QMenuBar*>(), nullptr) << "without drawing it";
+    EXPECT_EQ(drawing->Widget()->findChildren<QMenuBar*>().size(), 1);
+    EXPECT_EQ(showing->Find<TextField>("Field")->Text(), "kept");
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(testing_seams::RunQuit());
+}
