@@ -1,7 +1,9 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <optional>
 #include "EditCommands.h"
+#include "ExitDeadline.h"
 #include "MenuDispatch.h"
 #include "RunState.h"
 #include "Window.h"
@@ -35,15 +37,26 @@ void Quit(int code)
     run::RequestQuit(code);
 }
 
+namespace {
+// The run's work is done before this starts; what remains is Qt's own teardown.
+constexpr int kTeardownLimitMs = 250;
+} // namespace
+
 int RunApplication(int argc, char** argv, const std::function<void()>& startup)
 {
-    QApplication qapp(argc, argv);
-    // The run ends when the user closes the last visible window or quits, not
-    // when code closes a window on the way (the splash hand-over, "Agree").
+    // The program takes no arguments, and Qt would take options such as
+    // -platform or -style from them: it gets the program's name alone.
+    int qtArgc = argc > 0 ? 1 : 0;
+    char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+    std::optional<ExitDeadline> deadline; // outlives the QApplication below
+    QApplication qapp(qtArgc, qtArgv);
+    // The run ends at Quit or when no window is left (RunState), never
+    // because Qt saw its last window close.
     QApplication::setQuitOnLastWindowClosed(false);
     run::Begin(startup, true);
     if (!run::Quitting()) QApplication::exec();
     run::End(); // the application object and the windows go before the QApplication
+    deadline.emplace(kTeardownLimitMs, run::ExitCode());
     return run::ExitCode();
 }
 

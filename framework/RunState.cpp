@@ -1,6 +1,7 @@
 #include "RunState.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QWidget>
 #include "Application.h"
 #include "SignalWatcher.h"
 #include "Window.h"
@@ -20,6 +21,26 @@ State& S()
 {
     static State* state = new State;
     return *state;
+}
+
+bool AnyWindowVisible()
+{
+    for (Window* w : OpenWindows())
+        if (w->Visible()) return true;
+    return false;
+}
+
+void EndIfNoWindowIsLeft(unsigned generation)
+{
+    const State& s = S();
+    if (s.generation != generation || !s.active || s.quitting || AnyWindowVisible()) return;
+    // A message box still up keeps the run: its handler is still on the stack
+    // and the user has yet to read it. The check comes again when it goes.
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        QObject::connect(box, &QObject::destroyed, QCoreApplication::instance(), [] { run::WindowClosed(); });
+        return;
+    }
+    run::RequestQuit(0);
 }
 } // namespace
 
@@ -49,20 +70,19 @@ void RequestQuit(int code)
     if (s.ownLoop) QCoreApplication::exit(code);
 }
 
-void WindowClosedByUser()
+void WindowClosed()
 {
     State& s = S();
     if (!s.active || s.quitting) return;
     const unsigned generation = s.generation;
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [generation] {
-            if (S().generation != generation) return;
-            for (Window* w : OpenWindows())
-                if (w->Visible()) return;
-            RequestQuit(0);
-        },
+        QCoreApplication::instance(), [generation] { EndIfNoWindowIsLeft(generation); },
         Qt::QueuedConnection);
+}
+
+void WindowClosedByUser()
+{
+    WindowClosed();
 }
 
 void End()

@@ -12,8 +12,13 @@ namespace run {
 void Begin(const std::function<void()>& startup, bool ownLoop);
 // Quitting: records the code, raises Close (once per run) and leaves the loop.
 void RequestQuit(int code);
-// A user closed a window; once that close is handled, a run with no visible
-// window left ends (nothing else could reach it).
+// A window closed, whoever closed it: the user, the window manager or code.
+// Once control is back in the event loop, a run with no visible window left
+// ends as by Quit, since nothing else could reach it. A handler that closes
+// one window and shows another (the splash handing over, the terms agreed)
+// therefore never ends the run.
+void WindowClosed();
+// The window manager's close: the same check as any other close.
 void WindowClosedByUser();
 // Ends the run: Close unless raised already, then the application object and
 // every window are released (also when no run was begun).

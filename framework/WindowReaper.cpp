@@ -1,6 +1,12 @@
 #include "WindowReaper.h"
 
+#include "RunState.h"
 #include "Window.h"
+
+WindowReaper::WindowReaper(Window* window) : window_(window)
+{
+    run::WindowClosed();
+}
 
 WindowReaper::~WindowReaper()
 {

@@ -1,6 +1,7 @@
 // The run: Close exactly once whatever ends it, the exit status, the user
 // closing the last window, and signals; the browser and the message box,
 // observed through the test seams.
+#include <QTimer>
 #include <csignal>
 #include "Application.h"
 #include "Desktop.h"
@@ -45,24 +46,46 @@ TEST_F(GuiTest, QuitOrATerminationSignalEndsTheRunWithCloseOnce)
     }
 }
 
-TEST_F(GuiTest, OnlyTheUserClosingTheLastVisibleWindowEndsTheRun)
+// Whatever closes the last visible window ends the run, once control is
+// back in the loop: a handler that closes one window and shows another (the
+// splash handing over) keeps it, and so does a message box still up.
+TEST_F(GuiTest, ClosingTheLastVisibleWindowEndsTheRunWhoeverClosedIt)
 {
+    for (const bool byUser : {false, true}) {
+        BeginRun(StartWithApp);
+        WinB::Script().props.Visible = false;
+        ImplicitInstance<WinB>();
+        WinA::Script().close = [] { ImplicitInstance<WinB>()->Show(); };
+        ImplicitInstance<WinA>();
+        ImplicitInstance<WinA>()->Close();
+        Pump(50);
+        EXPECT_FALSE(RunQuit()) << byUser;
+        WinA::Script().close = nullptr;
+        WinA::Script().props.Visible = false; // open but hidden: does not keep the run
+        ImplicitInstance<WinA>();
+        if (byUser) EXPECT_TRUE(ImplicitInstance<WinB>()->Widget()->close());
+        else ImplicitInstance<WinB>()->Close();
+        EXPECT_FALSE(RunQuit()) << "not before the loop has its turn";
+        EXPECT_TRUE(PumpUntil([] { return RunQuit(); }, 1000)) << byUser;
+        EXPECT_EQ(RunExitCode(), 0);
+        EXPECT_EQ(CloseCount(), 1);
+        FinishRun();
+        WinA::Script() = WindowScript();
+        WinB::Script() = WindowScript();
+    }
+
     BeginRun(StartWithApp);
-    ImplicitInstance<WinA>()->Close(); // code: the terms window after "Agree"
-    WinB::Script().props.Visible = false;
-    ImplicitInstance<WinB>();
-    // The splash hand-over: the user's close shows the hidden main window from its Close event.
-    WinA::Script().close = [] { ImplicitInstance<WinB>()->Show(); };
-    ImplicitInstance<WinA>()->Widget()->close();
-    Pump(100);
-    EXPECT_FALSE(RunQuit());
-    EXPECT_EQ(CloseCount(), 0);
-    WinA::Script().props.Visible = false; // open but hidden: does not keep the run
     ImplicitInstance<WinA>();
-    ImplicitInstance<WinB>()->Widget()->close();
+    SetMsgBoxObserver(nullptr);
+    bool quitUnderTheBox = true;
+    QTimer::singleShot(0, [] { ImplicitInstance<WinA>()->Close(); });
+    QTimer::singleShot(200, [&] {
+        quitUnderTheBox = RunQuit();
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    MsgBox("read me");
+    EXPECT_FALSE(quitUnderTheBox);
     EXPECT_TRUE(PumpUntil([] { return RunQuit(); }, 1000));
-    EXPECT_EQ(RunExitCode(), 0);
-    EXPECT_EQ(CloseCount(), 1);
 }
 
 TEST_F(GuiTest, ShowURLOpensOnlyWebAddressesTrimmedOfLineEndsAndBlanks)
