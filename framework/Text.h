@@ -28,7 +28,7 @@ String ReplaceAll(const String& s, const String& find, const String& replacement
 String Chr(int32_t code);     // one byte; codes outside 0..255 give ""
 int32_t Asc(const String& s); // code of the first byte, 0 for ""
 String Str(int64_t n);        // decimal, "-" for negatives
-double Val(std::string_view s);  // leading number (blanks, sign, digits, fraction, exponent), else 0
+double Val(std::string_view s); // leading number (blanks, sign, digits, fraction, exponent), else 0
 double Pow(double base, double exponent);
 double Log(double x); // natural logarithm
 // Double to 32-bit integer: truncates toward zero, saturates at the limits, NaN gives 0.
