@@ -1,54 +1,135 @@
-// How long reading an update list takes as the list grows. Reading walks the
-// page once, so ten times the records should take about ten times as long.
+// How long reading an update list takes, next to a plain reader that gives
+// the same result: string views over the page, one copy per stored text.
+// Both read the same pages, alternately, at sizes a reply may really have
+// (the fetcher cuts a reply off beyond 1 MiB); medians and their ratio are
+// printed. Usage: bench_update_parse [samples]
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string_view>
+#include <vector>
 #include "UpdateList.h"
 #include "WebSocketClass.h"
 
 namespace {
 
-// A reply as the server sends it: head, page separator, then `records`
-// records of about 100 bytes each.
-String MakeReply(int records) {
+// A reply as the server sends it: head, page separator, then records of
+// about 100 bytes each, as many as fit in `bytes`.
+String MakeReply(size_t bytes) {
     String reply = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n====\r\n";
-    for (int i = 0; i < records; ++i) {
-        if (i > 0) reply += "----\r\n";
-        String version = "1." + Str(i / 100 % 10) + "." + Str(i % 100);
-        reply += version + " Release " + Str(i) + "\n";
-        reply += "http://www.example.com/quande/q" + Str(i) + ".zip\n";
-        reply += "What changed in this release.\nAnother line.\n";
+    for (int i = 0;; ++i) {
+        String record = i > 0 ? "----\r\n" : "";
+        record += "1." + Str(i / 100 % 10) + "." + Str(i % 100) + " Release " + Str(i) + "\n";
+        record += "http://www.example.com/quande/q" + Str(i) + ".zip\n";
+        record += "What changed in this release.\nAnother line.\n";
+        if (reply.size() + record.size() > bytes) return reply;
+        reply += record;
     }
-    return reply;
 }
 
-// Milliseconds per parse: the best of several samples, each averaged over
-// `repeat` parses, so a busy machine and the clock's grain distort less.
-double TimeParse(const String& reply, int repeat, int32_t& best) {
-    double fastest = 1e300;
-    for (int sample = 0; sample < 15; ++sample) {
-        auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < repeat; ++i) best = ParseUpdateList(WebSocketClass::PageOf(reply)).best;
-        auto end = std::chrono::steady_clock::now();
-        fastest = std::min(fastest, std::chrono::duration<double, std::milli>(end - start).count() / repeat);
+// The leading decimal number of a version part; the pages here hold no
+// other kind.
+int64_t PartValue(std::string_view part) {
+    int32_t value = 0;
+    std::from_chars(part.data(), part.data() + part.size(), value);
+    return value;
+}
+
+int32_t ReferenceVersion(std::string_view title) {
+    std::string_view version = title.substr(0, title.find(' '));
+    int64_t parts[3] = {};
+    for (int64_t& part : parts) {
+        const size_t dot = version.find('.');
+        part = PartValue(version.substr(0, dot));
+        version = dot == std::string_view::npos ? std::string_view() : version.substr(dot + 1);
     }
-    return fastest;
+    const int64_t sum = 100 * parts[0] + 10 * parts[1] + parts[2];
+    return static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
+}
+
+// The plain reader: records split on "----" CR LF, each record's first two
+// lines and the rest with LF turned into CR.
+UpdateList ReferenceParse(std::string_view page) {
+    constexpr std::string_view separator = "----\r\n";
+    UpdateList result;
+    result.info = std::make_shared<UpdateInfoClass>();
+    if (page.empty()) return result;
+    for (size_t from = 0;;) {
+        const size_t at = page.find(separator, from);
+        std::string_view rec = page.substr(from, at == std::string_view::npos ? at : at - from);
+        const size_t lf1 = rec.find('\n');
+        const size_t lf2 = lf1 == std::string_view::npos ? lf1 : rec.find('\n', lf1 + 1);
+        std::string_view title = rec.substr(0, lf1);
+        std::string_view address = lf1 == std::string_view::npos ? std::string_view() : rec.substr(lf1 + 1, lf2 - lf1 - 1);
+        std::string_view rest = lf2 == std::string_view::npos ? std::string_view() : rec.substr(lf2 + 1);
+        String info(rest);
+        std::replace(info.begin(), info.end(), '\n', '\r');
+        result.info->OS.Append(String(title));
+        result.info->newurl.Append(String(address));
+        result.info->Updateinfo.Append(std::move(info));
+        result.best = std::max(result.best, ReferenceVersion(title));
+        if (at == std::string_view::npos) return result;
+        from = at + separator.size();
+    }
+}
+
+bool SameResult(const UpdateList& a, const UpdateList& b) {
+    if (a.best != b.best || a.info->OS.Ubound() != b.info->OS.Ubound()) return false;
+    for (int32_t i = 0; i <= a.info->OS.Ubound(); ++i)
+        if (a.info->OS(i) != b.info->OS(i) || a.info->newurl(i) != b.info->newurl(i) ||
+            a.info->Updateinfo(i) != b.info->Updateinfo(i))
+            return false;
+    return true;
+}
+
+// Milliseconds per parse, averaged over `repeat` parses.
+template <class Parse> double TimeOne(const Parse& parse, const String& page, int repeat) {
+    int32_t sink = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < repeat; ++i) sink += parse(page).best;
+    const auto end = std::chrono::steady_clock::now();
+    if (sink == 42) std::puts(""); // keeps the parses from being optimised away
+    return std::chrono::duration<double, std::milli>(end - start).count() / repeat;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 } // namespace
 
-int main() {
-    // A third size, past the processor's caches, shows whether the cost per record stays flat.
-    const int sizes[] = {1000, 10000, 100000};
-    double times[3] = {};
-    for (int k = 0; k < 3; ++k) {
-        const String reply = MakeReply(sizes[k]);
-        int32_t best = 0;
-        times[k] = TimeParse(reply, sizes[k] <= 1000 ? 10 : 1, best);
-        std::printf("%d records (%zu bytes): %.3f ms, %.0f ns per record (best version %d)\n", sizes[k], reply.size(),
-                    times[k], times[k] * 1e6 / sizes[k], best);
+int main(int argc, char** argv) {
+    const int samples = argc > 1 ? std::max(1, std::atoi(argv[1])) : 31;
+    const auto parser = [](const String& page) { return ParseUpdateList(page); };
+    const auto reference = [](const String& page) { return ReferenceParse(page); };
+    const struct {
+        const char* name;
+        size_t bytes;
+        int repeat;
+    } sizes[] = {{"100 KiB", 100 << 10, 20}, {"1 MiB", size_t{1} << 20, 2}};
+    for (const auto& size : sizes) {
+        const String page = WebSocketClass::PageOf(MakeReply(size.bytes));
+        const UpdateList expected = reference(page);
+        if (!SameResult(parser(page), expected)) {
+            std::printf("%s: the parser and the reference disagree; nothing to compare\n", size.name);
+            return 1;
+        }
+        const int records = expected.info->OS.Ubound();
+        std::vector<double> a, b;
+        for (int s = 0; s < samples; ++s) {
+            a.push_back(TimeOne(parser, page, size.repeat));
+            b.push_back(TimeOne(reference, page, size.repeat));
+        }
+        const double ma = Median(a), mb = Median(b);
+        std::printf("%-7s (%zu-byte page, %d records): parser %.3f ms (%.0f ns/record), "
+                    "reference %.3f ms (%.0f ns/record), ratio %.2f\n",
+                    size.name, page.size(), records, ma, ma * 1e6 / records, mb, mb * 1e6 / records,
+                    mb > 0 ? ma / mb : 0.0);
     }
-    std::printf("ratio 10000/1000: %.2f, 100000/10000: %.2f (linear reading gives about 10)\n",
-                times[0] > 0 ? times[1] / times[0] : 0.0, times[1] > 0 ? times[2] / times[1] : 0.0);
     return 0;
 }

@@ -34,9 +34,9 @@ String Mid(const String& s, int32_t start, int32_t length)
     return s.substr(from, static_cast<size_t>(length));
 }
 
-std::vector<String> SplitFields(const String& s, const String& sep)
+std::vector<std::string_view> SplitFieldViews(std::string_view s, std::string_view sep)
 {
-    std::vector<String> fields;
+    std::vector<std::string_view> fields;
     if (s.empty())
         return fields;
     if (sep.empty()) {
@@ -46,13 +46,19 @@ std::vector<String> SplitFields(const String& s, const String& sep)
     size_t from = 0;
     for (;;) {
         const size_t at = s.find(sep, from);
-        if (at == String::npos) {
+        if (at == std::string_view::npos) {
             fields.push_back(s.substr(from));
             return fields;
         }
         fields.push_back(s.substr(from, at - from));
         from = at + sep.size();
     }
+}
+
+std::vector<String> SplitFields(const String& s, const String& sep)
+{
+    const std::vector<std::string_view> views = SplitFieldViews(s, sep);
+    return std::vector<String>(views.begin(), views.end());
 }
 
 int32_t CountFields(const String& s, const String& sep)
@@ -67,21 +73,34 @@ int32_t CountFields(const String& s, const String& sep)
     return ClampToInt32(count);
 }
 
-String NthField(const String& s, const String& sep, int32_t n)
+std::string_view NthFieldView(std::string_view s, std::string_view sep, int32_t n)
 {
     if (n < 1 || s.empty())
-        return String();
+        return {};
     if (sep.empty())
-        return n == 1 ? s : String();
+        return n == 1 ? s : std::string_view();
     size_t from = 0;
     for (int32_t field = 1; field < n; ++field) {
         const size_t at = s.find(sep, from);
-        if (at == String::npos)
-            return String();
+        if (at == std::string_view::npos)
+            return {};
         from = at + sep.size();
     }
     const size_t end = s.find(sep, from);
-    return s.substr(from, end == String::npos ? String::npos : end - from);
+    return s.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from);
+}
+
+std::string_view NextField(std::string_view& rest, std::string_view sep)
+{
+    const size_t at = sep.empty() ? std::string_view::npos : rest.find(sep);
+    const std::string_view field = rest.substr(0, at);
+    rest = at == std::string_view::npos ? std::string_view() : rest.substr(at + sep.size());
+    return field;
+}
+
+String NthField(const String& s, const String& sep, int32_t n)
+{
+    return String(NthFieldView(s, sep, n));
 }
 
 String ReplaceAll(const String& s, const String& find, const String& replacement)
@@ -117,7 +136,7 @@ String Str(int64_t n)
     return std::to_string(n);
 }
 
-double Val(const String& s)
+double Val(std::string_view s)
 {
     size_t i = 0;
     const size_t n = s.size();
@@ -158,6 +177,15 @@ double Val(const String& s)
     }
     if (mantissaDigits == 0)
         return 0.0;
+    // The usual case, a plain whole number of up to 15 digits, is exact as a
+    // double and needs no general conversion.
+    const bool exponentFollows = i < n && (s[i] == 'e' || s[i] == 'E');
+    if (!inFraction && !exponentFollows && mantissaDigits <= 15) {
+        int64_t whole = 0;
+        for (size_t d = begin; d < i; ++d)
+            whole = whole * 10 + (s[d] - '0');
+        return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
 
     int64_t exponent = 0;
     if (i < n && (s[i] == 'e' || s[i] == 'E')) {

@@ -2,6 +2,7 @@
 // Byte-string text functions. Texts are raw bytes; positions count from 1.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using String = std::string;
@@ -15,11 +16,19 @@ String NthField(const String& s, const String& sep, int32_t n);
 int32_t CountFields(const String& s, const String& sep);
 // Every field of s at once, for callers that walk all of them (linear time).
 std::vector<String> SplitFields(const String& s, const String& sep);
+// The same fields as NthField and SplitFields without copying them: views
+// into s, valid as long as s is.
+std::string_view NthFieldView(std::string_view s, std::string_view sep, int32_t n);
+std::vector<std::string_view> SplitFieldViews(std::string_view s, std::string_view sep);
+// Takes the first field off rest for a reader that walks the fields in turn:
+// returns rest up to its first sep and leaves rest holding what follows that
+// sep; returns all of rest and leaves it empty when it holds no sep.
+std::string_view NextField(std::string_view& rest, std::string_view sep);
 String ReplaceAll(const String& s, const String& find, const String& replacement);
 String Chr(int32_t code);     // one byte; codes outside 0..255 give ""
 int32_t Asc(const String& s); // code of the first byte, 0 for ""
 String Str(int64_t n);        // decimal, "-" for negatives
-double Val(const String& s);  // leading number (blanks, sign, digits, fraction, exponent), else 0
+double Val(std::string_view s); // leading number (blanks, sign, digits, fraction, exponent), else 0
 double Pow(double base, double exponent);
 double Log(double x); // natural logarithm
 // Double to 32-bit integer: truncates toward zero, saturates at the limits, NaN gives 0.

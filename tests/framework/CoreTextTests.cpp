@@ -28,6 +28,11 @@ TEST(CoreText, FieldsTable)
         ASSERT_EQ(all.size(), static_cast<size_t>(c.count));
         for (int32_t i = 1; i <= c.count; ++i)
             EXPECT_EQ(all[static_cast<size_t>(i - 1)], NthField(c.text, c.sep, i));
+        // So must a walk that takes the fields off the front one by one.
+        std::string_view rest = c.text;
+        for (int32_t i = 1; i <= c.count; ++i)
+            EXPECT_EQ(NextField(rest, c.sep), NthField(c.text, c.sep, i));
+        EXPECT_EQ(rest, "");
     }
 }
 
@@ -52,7 +57,8 @@ TEST(CoreText, ValReadsTheLeadingNumber)
         {".", 0}, {"-", 0}, {"+.5", 0.5}, {"5.", 5}, {"e5", 0}, {"1e", 1}, {"1E-2", 0.01}, {"- 5", 0},
         {"1,000", 1}, {"1e999", inf}, {"1e99999999999999999999999", inf}, {"0e99999999999999999999999", 0},
         {"1e-999", 0}, {"inf", 0}, {"nan", 0}, {"0x10", 0}, {"2147483648", 2147483648.0},
-        {String(400, '9'), inf}};
+        {String(400, '9'), inf}, {"-999999999999999x", -999999999999999.0},
+        {"9007199254740993", 9007199254740992.0}, {"0000000000000000000012", 12}};
     for (const auto& [text, value] : cases) EXPECT_EQ(Val(text), value) << "Val(\"" << text << "\")";
     EXPECT_DOUBLE_EQ(Val("1" + String(300, '0')), 1e300);
 }

@@ -1,12 +1,23 @@
 // Reading the update list: version values and records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
+#include <random>
 #include <vector>
 #include "UpdateList.h"
 
 namespace {
+
+using Records = std::vector<std::vector<String>>; // title, address, information
+
+Records RecordsOf(const UpdateList& list) {
+    Records got;
+    const UpdateInfoClass& info = *list.info;
+    for (int32_t i = 1; i <= info.OS.Ubound(); ++i) got.push_back({info.OS(i), info.newurl(i), info.Updateinfo(i)});
+    return got;
+}
 
 // A title line's version ends at its first blank; parts and sums beyond
 // 32 bits saturate instead of wrapping.
@@ -28,7 +39,7 @@ TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion) {
     struct Case {
         const char* name;
         String page;
-        std::vector<std::vector<String>> records; // title, address, information
+        Records records;
         int32_t best;
     };
     const Case cases[] = {
@@ -40,7 +51,9 @@ TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion) {
         {"one-line record", "1.2.0 Title only", {{"1.2.0 Title only", "", ""}}, 120},
         {"two-line record", "1.2.0 Title\nhttp://a.test/", {{"1.2.0 Title", "http://a.test/", ""}}, 120},
         {"CR LF file", "1.1.0 New\r\nhttp://a.test/\r\nL1\r\nL2\r\n",
-         {{"1.1.0 New\r", "http://a.test/\r", "L1\r\rL2\r\r"}}, 110},
+         {{"1.1.0 New", "http://a.test/", "L1\rL2\r"}}, 110},
+        {"CR LF title only", "1.1.0\r\n----\r\n1.0.0\r\nu\r\n", {{"1.1.0", "", ""}, {"1.0.0", "u", ""}}, 110},
+        {"a CR inside a line stays", "1.1.0 a\rb\nu\r\r\n\rx\r\n", {{"1.1.0 a\rb", "u\r", "\rx\r"}}, 110},
         {"separator needs CR LF", "1.1.0 a\nu\n----\n1.2.0 b\n", {{"1.1.0 a", "u", "----\r1.2.0 b\r"}}, 110},
         {"best never below 0", "-1.0.0 Minus\nu\n", {{"-1.0.0 Minus", "u", ""}}, 0},
         {"empty page", "", {}, 0},
@@ -49,11 +62,52 @@ TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion) {
         SCOPED_TRACE(c.name);
         UpdateList list = ParseUpdateList(c.page);
         ASSERT_NE(list.info, nullptr);
-        const UpdateInfoClass& info = *list.info;
-        std::vector<std::vector<String>> got;
-        for (int32_t i = 1; i <= info.OS.Ubound(); ++i) got.push_back({info.OS(i), info.newurl(i), info.Updateinfo(i)});
-        EXPECT_EQ(got, c.records);
+        EXPECT_EQ(RecordsOf(list), c.records);
         EXPECT_EQ(list.best, c.best);
+    }
+}
+
+// The list read field by field with copies, as it was read before lists
+// with CR LF were understood: the yardstick for lists written with LF.
+UpdateList ReadFieldByField(const String& page) {
+    UpdateList list;
+    list.info = std::make_shared<UpdateInfoClass>();
+    for (int32_t i = 1; i <= CountFields(page, "----\r\n"); ++i) {
+        const String rec = NthField(page, "----\r\n", i);
+        const String line1 = NthField(rec, "\n", 1), line2 = NthField(rec, "\n", 2);
+        list.info->OS.Append(line1);
+        list.info->newurl.Append(line2);
+        list.info->Updateinfo.Append(ReplaceAll(Mid(rec, Len(line1) + Len(line2) + 3), "\n", "\r"));
+        const String version = NthField(line1, " ", 1);
+        int64_t part[4] = {};
+        for (int32_t k = 1; k <= 3; ++k) part[k] = ToInteger(Val(NthField(version, ".", k)));
+        list.best = std::max(list.best, ToInteger(static_cast<double>(100 * part[1] + 10 * part[2] + part[3])));
+    }
+    return list;
+}
+
+// Random lists built from the pieces that matter: LF lists read as before,
+// and the same lists with every line ended by CR LF read exactly as they do.
+TEST(ParseUpdateList, LfListsReadAsBeforeAndCrLfListsAsTheirLfTwins) {
+    // Each piece as written with LF and with CR LF; no piece run makes a
+    // "----" line other than the record separator.
+    const std::pair<const char*, const char*> pieces[] = {
+        {"\n", "\r\n"}, {"----\r\n", "----\r\n"}, {"1", "1"}, {"0", "0"}, {"12", "12"}, {".", "."},
+        {" ", " "}, {"x", "x"}, {"-1", "-1"}, {"99999999999", "99999999999"}, {"http://a.test/", "http://a.test/"}};
+    std::mt19937 random(8);
+    for (int n = 0; n < 3000; ++n) {
+        String lf, crlf;
+        for (int k = std::uniform_int_distribution<int>(0, 40)(random); k > 0; --k) {
+            const auto& piece = pieces[std::uniform_int_distribution<size_t>(0, std::size(pieces) - 1)(random)];
+            lf += piece.first;
+            crlf += piece.second;
+        }
+        SCOPED_TRACE(testing::PrintToString(lf));
+        const UpdateList now = ParseUpdateList(lf), before = ReadFieldByField(lf), twin = ParseUpdateList(crlf);
+        ASSERT_EQ(RecordsOf(now), RecordsOf(before));
+        ASSERT_EQ(now.best, before.best);
+        ASSERT_EQ(RecordsOf(twin), RecordsOf(now));
+        ASSERT_EQ(twin.best, now.best);
     }
 }
 
