@@ -80,11 +80,6 @@ void WindowClosed()
         Qt::QueuedConnection);
 }
 
-void WindowClosedByUser()
-{
-    WindowClosed();
-}
-
 void End()
 {
     State& s = S();

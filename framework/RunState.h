@@ -18,8 +18,6 @@ void RequestQuit(int code);
 // one window and shows another (the splash handing over, the terms agreed)
 // therefore never ends the run.
 void WindowClosed();
-// The window manager's close: the same check as any other close.
-void WindowClosedByUser();
 // Ends the run: Close unless raised already, then the application object and
 // every window are released (also when no run was begun).
 void End();

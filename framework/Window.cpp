@@ -96,12 +96,8 @@ void Window::Finish()
     std::erase_if(R().reapers, [](const QPointer<WindowReaper>& p) { return p.isNull(); });
     R().reapers.emplace_back(reaper);
     reaper->deleteLater();
-}
-
-void Window::ClosedByUser()
-{
-    Close();
-    run::WindowClosedByUser();
+    // Whoever closed it, the run may now have no window left to reach it by.
+    run::WindowClosed();
 }
 
 void Window::BringToFront()

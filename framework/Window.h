@@ -104,7 +104,6 @@ private:
     void Finish(); // after Close: leave the registry, delete later
     void ApplyTabOrder();
     void BringToFront();
-    void ClosedByUser(); // the window manager's close, accepted
     static Window* OpenInstance(std::type_index type);
     static void Register(std::type_index type, Window* w);
 

@@ -1,12 +1,8 @@
 #include "WindowReaper.h"
 
-#include "RunState.h"
 #include "Window.h"
 
-WindowReaper::WindowReaper(Window* window) : window_(window)
-{
-    run::WindowClosed();
-}
+WindowReaper::WindowReaper(Window* window) : window_(window) {}
 
 WindowReaper::~WindowReaper()
 {

@@ -144,7 +144,7 @@ void WindowWidget::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-    owner_->ClosedByUser();
+    owner_->Close();
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event)
