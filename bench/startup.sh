@@ -24,7 +24,7 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
-trap 'exit 1' INT TERM
+trap 'exit 1' HUP INT PIPE TERM
 
 # The shipped executable itself (a second link to the same file, a copy only
 # across file systems) in a folder of its own: no preferences file beside it.
