@@ -24,7 +24,23 @@ namespace {
 
 struct Program {
     std::string name, path, title;
-    std::vector<double> paintMs, exitMs, peakKiB;
+    std::vector<double> loadMs, paintMs, exitMs, cpuMs, peakKiB;
+};
+
+// Each measured from the spawn: the QApplication made (the libraries loaded
+// and the platform plugin connected), the first window painted, the process
+// reaped; then the processor time and the peak resident memory.
+struct Column {
+    const char* Label;
+    int Width, Decimals;
+    std::vector<double> Program::*Values;
+};
+const Column kColumns[] = {
+    {"QApp ms", 8, 1, &Program::loadMs},
+    {"painted ms", 11, 1, &Program::paintMs},
+    {"exit ms", 8, 1, &Program::exitMs},
+    {"CPU ms", 8, 1, &Program::cpuMs},
+    {"peak RSS KiB", 13, 0, &Program::peakKiB},
 };
 
 long long NowNs()
@@ -96,15 +112,18 @@ void RunOnce(Program& p, const std::vector<std::string>& env, bool keep)
     char report[512] = {};
     const ssize_t got = read(readEnd, report, sizeof report - 1);
     close(readEnd);
-    long long painted = 0;
+    long long made = 0, painted = 0;
     char title[256] = {};
-    if (got <= 0 || std::sscanf(report, "%lld %255[^\n]", &painted, title) < 1)
+    if (got <= 0 || std::sscanf(report, "%lld %lld %255[^\n]", &made, &painted, title) < 2)
         Fail(p.name + " ended (status " + std::to_string(status) + ") before its first window was painted");
     if (p.title.empty()) p.title = title;
     if (p.title != title) Fail(p.name + " showed \"" + title + "\" first, not \"" + p.title + "\"");
     if (!keep) return;
+    p.loadMs.push_back((made - start) / 1e6);
     p.paintMs.push_back((painted - start) / 1e6);
     p.exitMs.push_back((end - start) / 1e6);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    p.cpuMs.push_back(ms(usage.ru_utime) + ms(usage.ru_stime));
     p.peakKiB.push_back(static_cast<double>(usage.ru_maxrss));
 }
 
@@ -123,7 +142,7 @@ int main(int argc, char** argv)
     for (int i = 3; i < argc; ++i) {
         const char* eq = std::strchr(argv[i], '=');
         if (!eq) Fail(std::string("not name=program: ") + argv[i]);
-        programs.push_back({std::string(argv[i], static_cast<size_t>(eq - argv[i])), eq + 1, {}, {}, {}, {}});
+        programs.push_back({std::string(argv[i], static_cast<size_t>(eq - argv[i])), eq + 1, {}, {}, {}, {}, {}, {}});
     }
 
     // One unmeasured round fills the page cache and the font caches for all.
@@ -134,15 +153,27 @@ int main(int argc, char** argv)
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     std::printf("platform %s, %d rounds after one warm-up, first window \"%s\"\n", platform ? platform : "(default)",
                 rounds, programs[0].title.c_str());
-    std::printf("%-34s %16s %12s %14s\n", "median", "first paint ms", "exit ms", "peak RSS KiB");
-    for (const Program& p : programs)
-        std::printf("%-34s %16.1f %12.1f %14.0f\n", p.name.c_str(), Median(p.paintMs), Median(p.exitMs),
-                    Median(p.peakKiB));
-    // The measured program against each other, then each later one against each earlier.
+    std::printf("%-32s", "median");
+    for (const Column& c : kColumns) std::printf(" %*s", c.Width, c.Label);
+    std::printf("\n");
+    for (const Program& p : programs) {
+        std::printf("%-32s", p.name.c_str());
+        for (const Column& c : kColumns) std::printf(" %*.*f", c.Width, c.Decimals, Median(p.*c.Values));
+        std::printf("\n");
+    }
+    // The measured program against each other, then each later one against
+    // each earlier: the ratio of the medians, and the median of the ratios
+    // within each round, which a load that comes and goes sways less.
     const auto ratio = [](const Program& x, const Program& y) {
-        const std::string label = "ratio " + x.name + " / " + y.name;
-        std::printf("%-34s %16.3f %12.3f %14.3f\n", label.c_str(), Median(x.paintMs) / Median(y.paintMs),
-                    Median(x.exitMs) / Median(y.exitMs), Median(x.peakKiB) / Median(y.peakKiB));
+        std::printf("%-32s", ("ratio " + x.name + " / " + y.name).c_str());
+        for (const Column& c : kColumns) std::printf(" %*.3f", c.Width, Median(x.*c.Values) / Median(y.*c.Values));
+        std::printf("\n%-32s", "  round by round");
+        for (const Column& c : kColumns) {
+            std::vector<double> r;
+            for (size_t i = 0; i < (x.*c.Values).size(); ++i) r.push_back((x.*c.Values)[i] / (y.*c.Values)[i]);
+            std::printf(" %*.3f", c.Width, Median(r));
+        }
+        std::printf("\n");
     };
     for (size_t b = 1; b < programs.size(); ++b) ratio(programs[0], programs[b]);
     for (size_t a = 1; a < programs.size(); ++a)

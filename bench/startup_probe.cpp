@@ -1,8 +1,9 @@
 // Preloaded into each program the start-up benchmark runs. At the first
 // event-loop pass after the program's first window has been painted it sends
-// the runner the monotonic time and the window's title through descriptor 3,
-// then ends the process at once, so both sides stop at the same moment and
-// neither pays for its tear-down.
+// the runner, through descriptor 3, the monotonic times at which the
+// QApplication was made and at which it stopped, and the window's title; then
+// it ends the process at once, so every program stops at the same moment and
+// none pays for its tear-down.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -15,6 +16,15 @@
 namespace {
 
 constexpr int kReportFd = 3;
+
+long long NowNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+long long appMadeNs = 0;
 
 class FirstPaint : public QObject {
 public:
@@ -36,13 +46,11 @@ public:
 private:
     void End()
     {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
+        const long long now = NowNs();
         struct stat st{};
         // Only a pipe from the runner; the descriptor may be anything else when run by hand.
         if (fstat(kReportFd, &st) == 0 && S_ISFIFO(st.st_mode))
-            dprintf(kReportFd, "%lld %s\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                    title_.constData());
+            dprintf(kReportFd, "%lld %lld %s\n", appMadeNs, now, title_.constData());
         _exit(0);
     }
 
@@ -52,6 +60,7 @@ private:
 
 void Install()
 {
+    appMadeNs = NowNs();
     QCoreApplication::instance()->installEventFilter(new FirstPaint);
 }
 
