@@ -56,7 +56,10 @@ TEST_F(Startup, ChoiceBeforeTheTermsAreAnsweredSurvivesTheHandOver) {
 enum Trigger { ByTimer, ByPress, ByClose };
 
 // Checked: the auto-update item after the hand-over; First: the trigger that hands over.
-struct ExistingFile { const char* What; QByteArray Bytes; bool Checked; Trigger First; };
+struct ExistingFile {
+    const char* What; QByteArray Bytes; bool Checked; Trigger First;
+    friend void PrintTo(const ExistingFile& file, std::ostream* out) { *out << file.What; }
+};
 
 class HandOver : public AppRun, public ::testing::WithParamInterface<ExistingFile> {};
 
