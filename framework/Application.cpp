@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <optional>
+#include "DisplayGuard.h"
 #include "EditCommands.h"
 #include "ExitDeadline.h"
 #include "MenuDispatch.h"
@@ -49,7 +50,9 @@ int RunApplication(int argc, char** argv, const std::function<void()>& startup)
     int qtArgc = argc > 0 ? 1 : 0;
     char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
     std::optional<ExitDeadline> deadline; // outlives the QApplication below
+    std::optional<DisplayGuard> guard(std::in_place);
     QApplication qapp(qtArgc, qtArgv);
+    guard.reset();
     // The run ends at Quit or when no window is left (RunState), never
     // because Qt saw its last window close.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,6 +1,5 @@
 #include "Controls.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,8 +10,10 @@
 #include <algorithm>
 #include <limits>
 #include "DisplayText.h"
+#include "ElidingComboBox.h"
 #include "Fonts.h"
 #include "PressRouter.h"
+#include "ScrollingLabel.h"
 #include "Window.h"
 
 namespace {
@@ -109,9 +110,9 @@ void Control::Refresh(bool immediately)
 // ---- StaticText ----
 
 StaticText::StaticText(Window* owner, const ControlRow& row, QWidget* parent)
-    : Control(owner, row, new QLabel(parent))
+    : Control(owner, row, new ScrollingLabel(parent))
 {
-    auto* label = static_cast<QLabel*>(widget_);
+    auto* label = static_cast<ScrollingLabel*>(widget_);
     label->setTextFormat(Qt::PlainText); // texts may come from the network: never markup
     label->setAutoFillBackground(false); // the window's colour and backdrop show through
     label->setAlignment(HorizontalAlignment(row.TextAlign) | Qt::AlignTop);
@@ -129,7 +130,9 @@ String StaticText::Text() const
 void StaticText::SetText(const String& t)
 {
     text_ = t;
-    static_cast<QLabel*>(widget_)->setText(ToDisplay(t));
+    auto* label = static_cast<ScrollingLabel*>(widget_);
+    label->setText(ToDisplay(t));
+    label->TextChanged();
 }
 
 bool StaticText::Multiline() const
@@ -271,9 +274,9 @@ String GroupBox::Caption() const
 // ---- PopupMenu ----
 
 PopupMenu::PopupMenu(Window* owner, const ControlRow& row, QWidget* parent)
-    : Control(owner, row, new QComboBox(parent))
+    : Control(owner, row, new ElidingComboBox(parent))
 {
-    auto* combo = static_cast<QComboBox*>(widget_);
+    auto* combo = static_cast<ElidingComboBox*>(widget_);
     combo->addItems(InitialRows(row.Text));
     SetListIndex(row.ListIndex);
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this] {
@@ -283,12 +286,12 @@ PopupMenu::PopupMenu(Window* owner, const ControlRow& row, QWidget* parent)
 
 void PopupMenu::DeleteAllRows()
 {
-    static_cast<QComboBox*>(widget_)->clear();
+    static_cast<ElidingComboBox*>(widget_)->clear();
 }
 
 void PopupMenu::AddRow(const String& text)
 {
-    auto* combo = static_cast<QComboBox*>(widget_);
+    auto* combo = static_cast<ElidingComboBox*>(widget_);
     const int before = combo->currentIndex();
     // Qt selects the first row added to an empty popup; rows are only added here.
     const QSignalBlocker quiet(combo);
@@ -298,28 +301,28 @@ void PopupMenu::AddRow(const String& text)
 
 int PopupMenu::ListCount() const
 {
-    return static_cast<QComboBox*>(widget_)->count();
+    return static_cast<ElidingComboBox*>(widget_)->count();
 }
 
 String PopupMenu::List(int row) const
 {
     if (row < 0 || row >= ListCount()) return {};
-    return FromDisplay(static_cast<QComboBox*>(widget_)->itemText(row));
+    return FromDisplay(static_cast<ElidingComboBox*>(widget_)->itemText(row));
 }
 
 int PopupMenu::ListIndex() const
 {
-    return static_cast<QComboBox*>(widget_)->currentIndex();
+    return static_cast<ElidingComboBox*>(widget_)->currentIndex();
 }
 
 void PopupMenu::SetListIndex(int row)
 {
-    static_cast<QComboBox*>(widget_)->setCurrentIndex(row >= 0 && row < ListCount() ? row : -1);
+    static_cast<ElidingComboBox*>(widget_)->setCurrentIndex(row >= 0 && row < ListCount() ? row : -1);
 }
 
 String PopupMenu::Text() const
 {
-    return FromDisplay(static_cast<QComboBox*>(widget_)->currentText());
+    return FromDisplay(static_cast<ElidingComboBox*>(widget_)->currentText());
 }
 
 // ---- ImageWell ----

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include "Application.h"
 #include "MenuBarView.h"
-#include "MenuKeys.h"
 #include "Window.h"
 #include "WindowContent.h"
 
@@ -55,8 +54,8 @@ void WindowWidget::Configure(const WindowProperties& p)
     height_ = std::max(p.Height, 1);
     menuBarVisible_ = p.MenuBarVisible;
     if (!menuBarVisible_) {
-        delete menuKeys_;
-        menuKeys_ = nullptr;
+        delete menuView_;
+        menuView_ = nullptr;
     } else if (isVisible()) {
         BuildMenus();
     }
@@ -72,8 +71,6 @@ void WindowWidget::SetMenuBar(std::shared_ptr<MenuBar> bar)
 {
     delete menuView_;
     menuView_ = nullptr;
-    delete menuKeys_;
-    menuKeys_ = nullptr;
     menuBar_ = std::move(bar);
     if (isVisible()) BuildMenus();
     Relayout();
@@ -81,15 +78,13 @@ void WindowWidget::SetMenuBar(std::shared_ptr<MenuBar> bar)
 
 void WindowWidget::BuildMenus()
 {
-    if (menuBar_) {
-        if (menuView_) return;
-        menuView_ = new MenuBarView(menuBar_, this);
-        Relayout();
-        return;
-    }
-    if (menuKeys_ || !menuBarVisible_) return;
-    const Application* app = GetAppObject();
-    if (app && app->GetMenuBar()) menuKeys_ = new MenuKeys(app->GetMenuBar(), this);
+    if (menuView_ || !menuBarVisible_) return;
+    std::shared_ptr<MenuBar> bar = menuBar_;
+    if (!bar)
+        if (const Application* app = GetAppObject()) bar = app->GetMenuBar();
+    if (!bar) return;
+    menuView_ = new MenuBarView(std::move(bar), this);
+    Relayout();
 }
 
 void WindowWidget::setVisible(bool visible)
@@ -116,11 +111,8 @@ void WindowWidget::Relayout()
 {
     int barHeight = 0;
     if (menuView_) {
-        menuView_->setVisible(menuBarVisible_);
-        if (menuBarVisible_) {
-            barHeight = menuView_->sizeHint().height();
-            menuView_->setGeometry(0, 0, width_, barHeight);
-        }
+        barHeight = menuView_->sizeHint().height();
+        menuView_->setGeometry(0, 0, width_, barHeight);
     }
     content_->setGeometry(0, barHeight, width_, height_);
     content_->setFixedSize(width_, height_);

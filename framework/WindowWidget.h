@@ -4,14 +4,13 @@
 // manager's close request, and Return / Escape for the default and cancel
 // buttons. The menu bar is drawn from the first showing on: a window made
 // hidden at start-up pays for its bar's fonts and icons only when it is seen.
-// A window that shows the menu bar but set none of its own draws no bar; it
-// answers the shortcuts of the application's bar, which is in reach there.
+// A window that shows the menu bar but set none of its own draws the
+// application's, so its items stay in reach whichever window is in front.
 #include <QWidget>
 #include <memory>
 
 class MenuBar;
 class MenuBarView;
-class MenuKeys;
 class Picture;
 class Window;
 class WindowContent;
@@ -24,7 +23,6 @@ public:
     void SetBackdrop(std::shared_ptr<Picture> picture);
     void SetMenuBar(std::shared_ptr<MenuBar> bar);
     QWidget* Content() const;
-    MenuBarView* MenuView() const { return menuView_; }
     void CentreOnScreen();
     void setVisible(bool visible) override;
 
@@ -40,7 +38,6 @@ private:
     WindowContent* content_;
     std::shared_ptr<MenuBar> menuBar_;
     MenuBarView* menuView_ = nullptr; // made at the first showing
-    MenuKeys* menuKeys_ = nullptr;    // likewise, for the application's bar
     int width_ = 100, height_ = 100;
     bool menuBarVisible_ = true;
 };

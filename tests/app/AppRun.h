@@ -4,6 +4,8 @@
 // loopback server of the test that counts the checks reaching it.
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -32,6 +34,29 @@ template <class T> T* OpenWindowOf() {
 inline void SaveScreenshot(const Window& w, const char* name) {
     const QString folder = QString(QUANDE_BUILD_DIR) + "/screenshots";
     EXPECT_TRUE(QDir().mkpath(folder) && w.Widget()->grab().save(folder + "/" + name + ".png")) << name;
+}
+
+// As a user: a click on the menu's title in the bar drawn on the window,
+// then on the item. Texts as shown, without the access-key "&".
+inline void ChooseFromBar(const Window* w, const QString& menuText, const QString& itemText) {
+    auto byText = [](const QList<QAction*>& actions, const QString& text) -> QAction* {
+        for (QAction* a : actions)
+            if (a->text().remove('&') == text) return a;
+        return nullptr;
+    };
+    auto* bar = w->Widget()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr) << "no menu bar drawn";
+    QAction* title = byText(bar->actions(), menuText);
+    ASSERT_TRUE(title && title->menu()) << menuText.toStdString();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+    QMenu* menu = title->menu();
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000));
+    QAction* item = byText(menu->actions(), itemText);
+    ASSERT_NE(item, nullptr) << itemText.toStdString();
+    QTest::mouseMove(menu, menu->actionGeometry(item).center());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000));
+    testing_seams::Pump(150);
 }
 
 // Gives queued work (socket connections, deferred closes) time to happen.

@@ -1,90 +1,90 @@
-// The one menu bar: its 19 rows, lookups at every depth, one shared state,
-// the handlers of the application object; and the one file type.
+// The one menu bar as a user meets it: drawn on every window that shows it,
+// chosen with real clicks, with one shared state whichever window it is
+// chosen from.
 #include "AppRun.h"
 
 #include "AboutWin.h"
-#include "FileType.h"
+#include "UpDateWin.h"
+#include "UpdateList.h"
 
 namespace {
 
-// Kind: M a menu on the bar, S a separator, Q the quit item, "" an item. Shortcut nullptr: never assigned.
-struct Row { const char *Name, *Kind, *Text, *Shortcut; };
-
-const Row kRows[] = {
-    {"FileMenu", "M", "&File", ""},
-    {"FileAbout", "", "About...", ""},
-    {"FileQuit", "Q", "Quit", "Cmd+Q"},
-    {"EditMenu", "M", "&Edit", ""},
-    {"EditUndo", "", "&Undo", "Cmd+Z"},
-    {"UntitledMenu2", "S", "-", nullptr},
-    {"EditCut", "", "Cu&t", "Cmd+X"},
-    {"EditCopy", "", "&Copy", "Cmd+C"},
-    {"EditPaste", "", "&Paste", "Cmd+V"},
-    {"EditClear", "", "Clear", ""},
-    {"NumGenMenu", "M", "Number Generator", ""},
-    {"NumberGeneratorRandomNumberGenerator", "", "Random Number Generator", ""},
-    {"WebMenu", "M", "Web", ""},
-    {"WebCheckforupdatenow", "", "Check for update now..", ""},
-    {"WebAutoUpdateCheck", "", "Automatically check for updates", ""},
-    {"UntitledMenu1", "S", "-", nullptr},
-    {"WebVisittheBrackwaterWebSite", "", "Visit the Brackwater Web Site", ""},
-    {"UntitledMenu0", "S", "-", nullptr},
-    {"WebDonate5", "", "Donate $5", ""},
+class MenuBarUse : public AppRun {
+protected:
+    // Terms agreed, automatic checks off, handed over to the main window.
+    RandomNumGenWin* Started() {
+        WritePrefs(GoldenPrefs(true));
+        Begin();
+        PressSplash();
+        return OpenWindowOf<RandomNumGenWin>();
+    }
 };
 
-using MenuBarTest = AppRun;
+// The content area keeps the table's size below the bar, so every control
+// keeps its place within it.
+void ExpectBarAboveContent(const Window* w) {
+    const auto* bar = w->Widget()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr) << w->Title();
+    EXPECT_EQ(w->ContentWidget()->size(), QSize(w->Width(), w->Height()));
+    EXPECT_EQ(w->ContentWidget()->y(), bar->height());
+    EXPECT_EQ(w->Widget()->height(), w->Height() + bar->height());
+}
 
-TEST_F(MenuBarTest, NineteenRowsOneSharedStateAndEveryHandlerAnswersFalse) {
-    WritePrefs(GoldenPrefs(false));
-    Begin();
-    EXPECT_EQ(FileType::RegisteredCount("text"), 1);
-    std::shared_ptr<MenuBar> bar = TheApp()->GetMenuBar();
-    ASSERT_NE(bar, nullptr);
+// About stays when the user closes the main window; its bar then brings a
+// fresh main window back, and its Web items open the maker's pages.
+TEST_F(MenuBarUse, AboutWindowsBarReopensTheMainWindowAndOpensThePages) {
+    RandomNumGenWin* main = Started();
+    ASSERT_NE(main, nullptr);
+    ChooseFromBar(main, "File", "About...");
+    AboutWin* about = OpenWindowOf<AboutWin>();
+    ASSERT_NE(about, nullptr);
+    ExpectBarAboveContent(about);
 
-    // As the bar shows them: each menu, then its items; no deeper levels.
-    std::vector<std::shared_ptr<MenuItem>> walked;
-    for (int m = 0; m < bar->Count(); ++m) {
-        walked.push_back(bar->Item(m));
-        for (int i = 0; i < bar->Item(m)->Count(); ++i) walked.push_back(bar->Item(m)->Item(i));
-    }
-    ASSERT_EQ(walked.size(), std::size(kRows));
-    for (size_t n = 0; n < walked.size(); ++n) {
-        const Row& r = kRows[n];
-        const MenuItem& item = *walked[n];
-        const String kind = String(item.Parent() == bar.get() ? "M" : item.Count() ? "+" : "") +
-                            (item.IsSeparator() ? "S" : "") + (item.IsQuitItem() ? "Q" : "");
-        // Nothing is checked before the hand-over.
-        EXPECT_EQ(std::tuple(item.Name(), kind, item.Text(), item.KeyboardShortcutWasSet(), item.KeyboardShortcut(),
-                             item.AutoEnable(), item.Checked(), bar->Lookup(r.Name).get()),
-                  std::tuple(String(r.Name), String(r.Kind), String(r.Text), r.Shortcut != nullptr,
-                             String(r.Shortcut ? r.Shortcut : ""), true, false, &item));
-        // Every plain item has a handler here but the Edit ones, which are the framework's.
-        EXPECT_EQ(bool(TheApp()->MenuHandler(r.Name)), !*r.Kind && String(r.Name).rfind("Edit", 0) != 0) << r.Name;
-    }
-    EXPECT_EQ(TheRandomNumGenWin()->UntitledMenu3(), nullptr);
-
-    PressSplash();
-    ASSERT_EQ(checks_, 1);
-    auto run = [](const char* name) { return TheApp()->MenuHandler(name)(); };
-    EXPECT_FALSE(run("WebVisittheBrackwaterWebSite"));
-    EXPECT_FALSE(run("WebDonate5"));
-    EXPECT_EQ(urls_, (std::vector<String>{HomePageURL, DonationURL}));
-    EXPECT_FALSE(run("FileAbout"));
-    EXPECT_TRUE(OpenWindowOf<AboutWin>() && OpenWindowOf<AboutWin>()->Visible());
-    OpenWindowOf<RandomNumGenWin>()->Close();
+    main->Widget()->close(); // the title bar's close button
     Settle();
-    EXPECT_FALSE(run("NumberGeneratorRandomNumberGenerator"));
-    EXPECT_TRUE(MainShown()) << "a fresh main window after the user closed it";
-    // Each toggle rewrites the file at once and starts no check; the main
-    // window's item is the application's.
-    for (bool off : {true, false}) {
-        EXPECT_FALSE(run("WebAutoUpdateCheck"));
-        EXPECT_EQ(TheRandomNumGenWin()->WebAutoUpdateCheck()->Checked(), !off);
+    ASSERT_FALSE(MainShown());
+    ChooseFromBar(about, "Number Generator", "Random Number Generator");
+    RandomNumGenWin* fresh = OpenWindowOf<RandomNumGenWin>();
+    ASSERT_TRUE(fresh && fresh->Visible());
+    EXPECT_EQ(fresh->Find<TextField>("EditField2")->Text(), "1");
+    EXPECT_EQ(fresh->Find<TextField>("EditField1")->Text(), "40");
+
+    ChooseFromBar(about, "Web", "Visit the Brackwater Web Site");
+    ChooseFromBar(about, "Web", "Donate $5");
+    EXPECT_EQ(urls_, (std::vector<String>{HomePageURL, DonationURL}));
+}
+
+// The update window's bar is the application's: the toggle there flips the
+// one check mark that every drawn bar shows and rewrites the file at once;
+// its check item starts a check.
+TEST_F(MenuBarUse, UpdateWindowsBarTogglesTheOneSharedCheckMark) {
+    RandomNumGenWin* main = Started();
+    ASSERT_NE(main, nullptr);
+    UpDateWin* w = TheUpDateWin();
+    w->Show();
+    w->updata = ParseUpdateList("1.2.0 Newest\nhttp://dl.example.test/120.zip\nOne.\n").info;
+    w->displaydata();
+    Settle();
+    ExpectBarAboveContent(w);
+    ASSERT_FALSE(HasFatalFailure());
+
+    auto shownChecked = [](const Window* win) {
+        for (QAction* a : win->Widget()->findChildren<QAction*>())
+            if (a->text() == "Automatically check for updates") return a->isChecked();
+        ADD_FAILURE() << "no such item";
+        return false;
+    };
+    ASSERT_FALSE(shownChecked(main) || shownChecked(w));
+    for (bool off : {false, true}) {
+        ChooseFromBar(w, "Web", "Automatically check for updates");
+        EXPECT_EQ(WebAutoUpdateCheck()->Checked(), !off);
+        EXPECT_EQ(shownChecked(main), !off);
+        EXPECT_EQ(shownChecked(w), !off);
         EXPECT_EQ(ReadPrefs(), GoldenPrefs(off));
     }
-    EXPECT_FALSE(run("WebCheckforupdatenow"));
-    Settle();
-    EXPECT_EQ(checks_, 2);
+    EXPECT_EQ(checks_, 0) << "a toggle starts no check";
+    ChooseFromBar(w, "Web", "Check for update now..");
+    EXPECT_EQ(checks_, 1);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The shipped executable as a whole process, from a copy of its folder so
 // that the preferences file is the test's own: what reaches Qt from the
-// command line, and how soon the process ends once it quits, whatever the
-// update check is waiting for.
+// command line, how soon the process ends once it quits, whatever the
+// update check is waiting for, and what it says where no display opens.
 #include <QElapsedTimer>
 #include <QProcess>
 #include "AppRun.h"
@@ -58,6 +58,34 @@ TEST(Process, QuitWhileTheHostLookupHangsEndsTheProcessAtOnce) {
     EXPECT_EQ(app.exitCode(), 0) << (output + app.readAll()).toStdString();
     ASSERT_TRUE(prefs.open(QIODevice::ReadOnly));
     EXPECT_EQ(prefs.readAll(), GoldenPrefs(false)) << "a run that started with the file leaves it as it was";
+}
+
+// Neither an unset display nor one that does not answer aborts the process:
+// it says in one line what it needs and which display it tried, exits with
+// status 1 and writes no file.
+TEST(Process, WithoutADisplayItSaysSoInOneLineAndExitsWithOne) {
+    const struct {
+        const char* display; // nullptr: not set
+        const char* named;
+    } cases[] = {{nullptr, "neither DISPLAY nor WAYLAND_DISPLAY is set"}, {":97", "display \":97\""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.named);
+        QTemporaryDir dir;
+        ASSERT_TRUE(MakeAppFolder(dir.path()));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+        if (c.display) env.insert("DISPLAY", c.display);
+        QProcess app;
+        app.setProcessEnvironment(env);
+        app.start(dir.path() + "/" + kExecutable, {});
+        ASSERT_TRUE(app.waitForFinished(20000));
+        const QByteArray said = app.readAllStandardError() + app.readAllStandardOutput();
+        EXPECT_EQ(app.exitStatus(), QProcess::NormalExit) << said.toStdString();
+        EXPECT_EQ(app.exitCode(), 1);
+        EXPECT_EQ(said.count('\n'), 1) << said.toStdString();
+        EXPECT_TRUE(said.contains("needs a graphical desktop") && said.contains(c.named)) << said.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.path() + "/" + PrefsFileName));
+    }
 }
 
 } // namespace

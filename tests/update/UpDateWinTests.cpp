@@ -1,5 +1,10 @@
 // The update window on real widgets: how a list fills it, choosing a row,
 // "Download", refilling and reopening.
+#include <QApplication>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include "ElidingComboBox.h"
+#include "ScrollingLabel.h"
 #include "UpdateList.h"
 #include "UpdateTestKit.h"
 
@@ -65,6 +70,40 @@ TEST(UpDateWin, FillChooseDownloadRefillAndReopen) {
     w->Find<PushButton>("PushButton1")->Push();
     EXPECT_EQ(seen.urls, std::vector<String>{});
     EXPECT_EQ(seen.refused, std::vector<String>{""});
+}
+
+// Notes taller than their label scroll, by the wheel, down to their last
+// line; a title wider than the closed popup ends in "…", while the row keeps
+// its whole title and the record its address.
+TEST(UpDateWin, LongNotesScrollToTheEndAndLongTitlesEndInAnEllipsis) {
+    ObservedEffects seen;
+    String sixteen;
+    for (int i = 1; i <= 16; ++i) sixteen += "Note line " + Str(i) + (i < 16 ? "\r" : "");
+    const String title = "1.1.0 " + String(54, 'W');
+    UpDateWin* w = Filled({{title, "http://dl.example.test/110.zip", sixteen}, {"1.0.2 Short", "u", "One line."}});
+    testing_seams::Pump(50);
+
+    const auto* notes = static_cast<ScrollingLabel*>(w->Find<StaticText>("StaticText2")->Widget());
+    QScrollBar* bar = notes->ScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    const QPoint inside = notes->rect().center();
+    for (int i = 0; i < 40; ++i) {
+        QWheelEvent down(inside, notes->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(const_cast<ScrollingLabel*>(notes), &down);
+    }
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_GE(bar->maximum() + notes->height(), 16 * notes->fontMetrics().lineSpacing())
+        << "the last line lies within reach";
+
+    const auto* combo = static_cast<ElidingComboBox*>(Popup(w)->Widget());
+    EXPECT_TRUE(combo->ShownText().endsWith(QChar(0x2026))) << combo->ShownText().toStdString();
+    EXPECT_EQ(Popup(w)->List(0), title);
+    w->Find<PushButton>("PushButton1")->Push();
+    EXPECT_EQ(seen.urls, std::vector<String>{"http://dl.example.test/110.zip"});
+
+    Popup(w)->SetListIndex(1);
+    EXPECT_FALSE(bar->isVisible()) << "notes that fit show no bar";
+    EXPECT_EQ(combo->ShownText(), "1.0.2 Short");
 }
 
 } // namespace
