@@ -20,24 +20,29 @@ int ScrollingLabel::TextFlags() const
 
 int ScrollingLabel::TextHeight(int width) const
 {
+    // Line breaks at the end show nothing, so they make the text no taller.
+    QString shown = text();
+    while (shown.endsWith(QLatin1Char('\n'))) shown.chop(1);
     const QRect room(0, 0, std::max(width, 1), std::numeric_limits<int>::max() / 2);
-    return fontMetrics().boundingRect(room, TextFlags(), text()).height();
+    return fontMetrics().boundingRect(room, TextFlags(), shown).height();
 }
 
 void ScrollingLabel::TextChanged()
 {
     const QRect area = contentsRect();
     const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    // Only wrapped text can grow downwards; a single line is cut at the side as usual.
-    const int overflow = wordWrap() ? TextHeight(area.width() - barWidth) - area.height() : 0;
-    if (overflow <= 0) {
+    // Only wrapped text can grow downwards; a single line is cut at the side
+    // as usual. A last line that loses no more than its descenders still
+    // reads, and a bar beside it would only crowd the label.
+    const bool fits = !wordWrap() || TextHeight(area.width()) - area.height() <= fontMetrics().descent();
+    if (fits) {
         bar_->hide();
         bar_->setValue(0);
         update();
         return;
     }
     bar_->setGeometry(area.right() + 1 - barWidth, area.top(), barWidth, area.height());
-    bar_->setRange(0, overflow);
+    bar_->setRange(0, std::max(TextHeight(area.width() - barWidth) - area.height(), 0));
     bar_->setPageStep(area.height());
     bar_->setSingleStep(fontMetrics().lineSpacing());
     bar_->show();
