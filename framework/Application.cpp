@@ -12,17 +12,6 @@
 Application::Application() = default;
 Application::~Application() = default;
 
-void Application::AddMenuHandler(const String& itemName, std::function<bool()> handler)
-{
-    menuHandlers_[itemName] = std::move(handler);
-}
-
-std::function<bool()> Application::MenuHandler(const String& itemName) const
-{
-    const auto it = menuHandlers_.find(itemName);
-    return it == menuHandlers_.end() ? std::function<bool()>() : it->second;
-}
-
 Application* GetAppObject()
 {
     return run::AppObject();

@@ -3,9 +3,9 @@
 // the framework raises its Open event before the first user event and its
 // Close event when the run ends, whatever ends it.
 #include <functional>
-#include <map>
 #include <memory>
 #include "Menu.h"
+#include "MenuHandlers.h"
 #include "Text.h"
 
 class Application {
@@ -18,15 +18,15 @@ public:
     void SetMenuBar(std::shared_ptr<MenuBar> bar) { menuBar_ = std::move(bar); }
     std::shared_ptr<MenuBar> GetMenuBar() const { return menuBar_; }
 
-    void AddMenuHandler(const String& itemName, std::function<bool()> handler);
-    std::function<bool()> MenuHandler(const String& itemName) const;
+    void AddMenuHandler(const String& itemName, std::function<bool()> handler) { menuHandlers_.Add(itemName, std::move(handler)); }
+    std::function<bool()> MenuHandler(const String& itemName) const { return menuHandlers_.Find(itemName); }
 
     virtual void Event_Open() {}
     virtual void Event_Close() {}
 
 private:
     std::shared_ptr<MenuBar> menuBar_;
-    std::map<String, std::function<bool()>> menuHandlers_;
+    MenuHandlers menuHandlers_;
 };
 
 // The registered application object, or nullptr.

@@ -244,16 +244,6 @@ bool TextArea::ReadOnly() const
     return static_cast<QPlainTextEdit*>(widget_)->isReadOnly();
 }
 
-bool TextArea::HasVerticalScrollBar() const
-{
-    return static_cast<QPlainTextEdit*>(widget_)->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
-}
-
-bool TextArea::HasHorizontalScrollBar() const
-{
-    return static_cast<QPlainTextEdit*>(widget_)->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
-}
-
 // ---- GroupBox ----
 
 GroupBox::GroupBox(Window* owner, const ControlRow& row, QWidget* parent)

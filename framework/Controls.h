@@ -19,7 +19,7 @@ struct ControlRow {
     int Left = 0, Top = 0, Width = 0, Height = 0; // window coordinates, also inside a group box
     String Text{};               // label text, caption, field text or a popup's InitialValue
     String TextFont = "System";  // "Geneva", "New York" or "System"
-    int TextSize = 12;           // the original's points, drawn as that many pixels
+    int TextSize = 12;           // points, drawn as that many pixels (see Fonts.h)
     bool Bold = false, Italic = false, Underline = false;
     int TextAlign = 0;           // 0 left, 1 centred, 2 right
     Color TextColor = 0x000000;
@@ -112,8 +112,6 @@ public:
     String Text() const; // line breaks read back as CR
     void SetText(const String& t);
     bool ReadOnly() const;
-    bool HasVerticalScrollBar() const;
-    bool HasHorizontalScrollBar() const;
 };
 
 class GroupBox : public Control {

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include "OpenRetrying.h"
 
 namespace {
 
@@ -20,10 +21,7 @@ int OpenRegularFile(const QString& path, bool readWrite)
     if (stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return -1;
     const int flags = (readWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    int fd;
-    do
-        fd = open(native.constData(), flags);
-    while (fd < 0 && errno == EINTR);
+    const int fd = OpenRetrying(native.constData(), flags);
     if (fd < 0)
         return -1;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

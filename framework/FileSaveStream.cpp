@@ -8,6 +8,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include "OpenRetrying.h"
 
 namespace {
 
@@ -17,15 +18,6 @@ constexpr int MaxLinkHops = 40;
 // takes milliseconds, so only a stuck process holds the lock this long.
 constexpr int LockAttempts = 500;
 constexpr long LockPauseNanoseconds = 2'000'000;
-
-int OpenRetrying(const char* name, int flags, mode_t mode = 0)
-{
-    int fd;
-    do
-        fd = open(name, flags, mode);
-    while (fd < 0 && errno == EINTR);
-    return fd;
-}
 
 bool LockWithinWait(int fd)
 {

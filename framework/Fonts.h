@@ -1,6 +1,7 @@
 #pragma once
-// The original's font names on this platform. Sizes were points at 72 per
-// inch, so a size N is drawn N pixels high.
+// The font names the windows' tables use ("Geneva", "New York", "System"),
+// mapped to installed fonts. The tables' layouts count a point as a pixel,
+// so a size N is drawn N pixels high and every text fits where it was laid.
 #include <QFont>
 #include "Text.h"
 

@@ -20,14 +20,11 @@ public:
     void SetText(const String& v) { text_ = v; Changed(); }
     // "Cmd+Q" style; Cmd means the platform's command modifier (Ctrl here).
     const String& KeyboardShortcut() const { return shortcut_; }
-    void SetKeyboardShortcut(const String& v) { shortcut_ = v; shortcutSet_ = true; Changed(); }
-    bool KeyboardShortcutWasSet() const { return shortcutSet_; }
+    void SetKeyboardShortcut(const String& v) { shortcut_ = v; Changed(); }
     bool AutoEnable() const { return autoEnable_; }
     void SetAutoEnable(bool v) { autoEnable_ = v; Changed(); }
     bool Checked() const { return checked_; }
     void SetChecked(bool v) { checked_ = v; Changed(); }
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool v) { enabled_ = v; Changed(); }
     bool IsSeparator() const { return text_ == "-"; }
     virtual bool IsQuitItem() const { return false; }
 
@@ -50,7 +47,7 @@ public:
 private:
     void Changed();
     String name_, text_, shortcut_;
-    bool shortcutSet_ = false, autoEnable_ = false, checked_ = false, enabled_ = true;
+    bool autoEnable_ = false, checked_ = false;
     std::vector<std::shared_ptr<MenuItem>> children_;
     MenuItem* parent_ = nullptr;
     std::vector<std::pair<int, Listener>> listeners_;

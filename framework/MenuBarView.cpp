@@ -11,13 +11,8 @@
 namespace {
 QString Caption(const MenuItem& item)
 {
-    // Qt's caption convention is the original's: "&" marks the access key, "&&" is one "&".
+    // Captions already follow Qt's convention: "&" marks the access key, "&&" is one "&".
     return QString::fromUtf8(item.Text().data(), static_cast<qsizetype>(item.Text().size()));
-}
-
-bool ShownEnabled(const MenuItem& item)
-{
-    return item.AutoEnable() || item.Enabled();
 }
 
 // An Edit item that nothing binds acts on the focused field, so it is offered
@@ -120,10 +115,11 @@ void MenuBarView::Apply(const Entry& entry)
     const MenuItem& item = *entry.item;
     if (!action || item.IsSeparator()) return;
     action->setText(Caption(item));
-    action->setEnabled(ShownEnabled(item));
+    action->setEnabled(true); // items are never disabled; Edit items follow the focus while shown
     if (action->menu()) return;
     action->setShortcut(MenuShortcut(item.KeyboardShortcut()));
-    // Checkable only while checked: an unchecked item shows no empty box, as on the original.
+    // Checkable only while checked: an unchecked item then shows no empty
+    // check box, so only the one item that can be checked ever shows one.
     action->setCheckable(item.Checked());
     action->setChecked(item.Checked());
 }
@@ -143,7 +139,7 @@ void MenuBarView::OnShow(QMenu* menu)
 {
     for (auto& [key, entry] : entries_) {
         if (!entry.action || !menu->actions().contains(entry.action)) continue;
-        if (FollowsFocus(*entry.item)) entry.action->setEnabled(ShownEnabled(*entry.item) && CanEdit(entry.item->Name()));
+        if (FollowsFocus(*entry.item)) entry.action->setEnabled(CanEdit(entry.item->Name()));
     }
 }
 

@@ -7,7 +7,9 @@ Timer::Timer(Window* /*owner*/, const String& name) : name_(name), timer_(std::m
     QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] {
         if (Action) Action();
     });
-    Restart(); // a new timer runs with its defaults, as the original's did
+    // Live once made, with its defaults, like any control; the window's own
+    // Mode and Period each restart the count before it can first fire.
+    Restart();
 }
 
 Timer::~Timer() = default;
@@ -27,11 +29,6 @@ void Timer::SetPeriod(int ms)
 void Timer::Reset()
 {
     Restart();
-}
-
-bool Timer::Running() const
-{
-    return timer_->isActive();
 }
 
 void Timer::End()

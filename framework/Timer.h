@@ -19,7 +19,6 @@ public:
     int Period() const { return period_; }
     void SetPeriod(int ms);  // (re)starts the count when the mode is not off
     void Reset();
-    bool Running() const;
     void End(); // for the framework: its window has closed, it never fires again
     std::function<void()> Action;
 

@@ -169,24 +169,6 @@ Control* Window::ControlByName(const String& name) const
     return it == controlsByName_.end() ? nullptr : it->second;
 }
 
-Timer* Window::TimerByName(const String& name) const
-{
-    for (const auto& t : timers_)
-        if (t->Name() == name) return t.get();
-    return nullptr;
-}
-
-void Window::AddMenuHandler(const String& itemName, std::function<bool()> handler)
-{
-    menuHandlers_[itemName] = std::move(handler);
-}
-
-std::function<bool()> Window::MenuHandler(const String& itemName) const
-{
-    const auto it = menuHandlers_.find(itemName);
-    return it == menuHandlers_.end() ? std::function<bool()>() : it->second;
-}
-
 bool Window::PressAt(int x, int y)
 {
     if (closed_) return false;

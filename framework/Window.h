@@ -11,6 +11,7 @@
 #include "Color.h"
 #include "Controls.h"
 #include "Menu.h"
+#include "MenuHandlers.h"
 #include "Picture.h"
 #include "Text.h"
 #include "Timer.h"
@@ -53,7 +54,6 @@ public:
     void Close();
     bool IsClosed() const { return closed_; }
     bool Visible() const;
-    const WindowProperties& Properties() const { return props_; }
     int Width() const { return props_.Width; }
     int Height() const { return props_.Height; }
     String Title() const { return props_.Title; }
@@ -66,12 +66,11 @@ public:
     // Controls by name; nullptr when absent or of another class.
     Control* ControlByName(const String& name) const;
     template <class T> T* Find(const String& name) const { return dynamic_cast<T*>(ControlByName(name)); }
-    Timer* TimerByName(const String& name) const;
     const std::vector<Control*>& Controls() const { return order_; } // creation order
 
     // Menu handlers of this window; they win over the application's while it is frontmost.
-    void AddMenuHandler(const String& itemName, std::function<bool()> handler);
-    std::function<bool()> MenuHandler(const String& itemName) const;
+    void AddMenuHandler(const String& itemName, std::function<bool()> handler) { menuHandlers_.Add(itemName, std::move(handler)); }
+    std::function<bool()> MenuHandler(const String& itemName) const { return menuHandlers_.Find(itemName); }
 
     // A press reported to the window itself (also from labels without a handler).
     bool PressAt(int x, int y);
@@ -115,7 +114,7 @@ private:
     std::map<String, Control*> controlsByName_; // the first control of a name keeps it
     std::vector<Control*> order_;
     std::vector<std::unique_ptr<Timer>> timers_;
-    std::map<String, std::function<bool()>> menuHandlers_;
+    MenuHandlers menuHandlers_;
     std::type_index type_ = typeid(void);
     bool closed_ = false, closing_ = false, placed_ = false;
 };

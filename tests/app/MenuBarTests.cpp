@@ -25,9 +25,11 @@ protected:
 // The content area keeps the table's size below the bar, so every control
 // keeps its place within it; every label's text fits, so none shows a bar.
 void ExpectBarAboveContent(const Window* w) {
-    for (Control* c : w->Controls())
-        if (auto* label = dynamic_cast<StaticText*>(c))
+    for (Control* c : w->Controls()) {
+        if (auto* label = dynamic_cast<StaticText*>(c)) {
             EXPECT_TRUE(static_cast<ScrollingLabel*>(label->Widget())->ScrollBar()->isHidden()) << label->Name();
+        }
+    }
     const auto* bar = w->Widget()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr) << w->Title();
     EXPECT_EQ(w->ContentWidget()->size(), QSize(w->Width(), w->Height()));

@@ -1,11 +1,8 @@
 // Random draws stay within their bounds and reach both; two generators made
-// one after the other differ. File types register once per object and are
-// withdrawn on any change and on release.
+// one after the other differ.
 #include <algorithm>
-#include <memory>
 #include <set>
 #include <gtest/gtest.h>
-#include "FileType.h"
 #include "Random.h"
 
 TEST(CoreRandom, SmallRangesCoverEveryValueAndNothingElse)
@@ -34,21 +31,4 @@ TEST(CoreRandom, FullRangeAndFreshGenerators)
     EXPECT_NE(first, second);
     EXPECT_LT(*std::min_element(first.begin(), first.end()), -(1 << 30));
     EXPECT_GT(*std::max_element(second.begin(), second.end()), 1 << 30);
-}
-
-TEST(CoreFileType, RegistersOnceAndWithdraws)
-{
-    const String name = "core-test-type";
-    auto type = std::make_unique<FileType>();
-    type->SetName(name);
-    EXPECT_EQ(FileType::RegisteredCount(name), 0);
-    EXPECT_EQ(static_cast<String>(*type), name);
-    EXPECT_EQ(static_cast<String>(*type), name);
-    EXPECT_EQ(FileType::RegisteredCount(name), 1);
-    ASSERT_EQ(FileType::Registered(name), type.get());
-    type->SetMacCreator(""); // any assignment withdraws, even one that changes nothing
-    EXPECT_EQ(FileType::Registered(name), nullptr);
-    static_cast<void>(static_cast<String>(*type));
-    type.reset(); // released: withdrawn
-    EXPECT_EQ(FileType::RegisteredCount(name), 0);
 }
