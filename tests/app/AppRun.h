@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "App.h"
+#include "GoldenPrefs.h"
 #include "RandomNumGenWin.h"
 #include "SharedConstants.h"
 #include "SplashWin.h"
@@ -64,13 +65,6 @@ inline void Settle(int ms = 150) { testing_seams::Pump(ms); }
 inline bool MainShown() { return OpenWindowOf<RandomNumGenWin>() && OpenWindowOf<RandomNumGenWin>()->Visible(); }
 inline void Click(const Window* w, const char* l) { QTest::mouseClick(w->Find<StaticText>(l)->Widget(), Qt::LeftButton); }
 inline void Toggle() { EXPECT_FALSE(TheApp()->MenuHandler("WebAutoUpdateCheck")()); }
-
-// The 31-byte file as the program writes it from no file or its own: magic,
-// version, then the payload with automatic checks on (byte 23 = 0) or off (1).
-inline QByteArray GoldenPrefs(bool noAutoUpdate) {
-    return QByteArray("\0\0\6KORVAT\0\0\5" "1.0.2\0\0\x0B\0\0\1", 23) + char(noAutoUpdate) +
-           QByteArray("\0\0\4\0\0\1\0", 7);
-}
 
 class AppRun : public ::testing::Test {
 protected:

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 
 #include "AboutWin.h"
+#include "KeyPress.h"
 #include "UpDateWin.h"
 #include "UpdateList.h"
 
@@ -20,12 +21,6 @@ void TypeInto(TextField* field, const char* text) {
     ASSERT_EQ(QApplication::focusWidget(), field->Widget());
     QTest::keyClick(field->Widget(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field->Widget(), text);
-}
-
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-    ASSERT_NE(target, nullptr);
-    QTest::keyClick(target, key, modifiers);
 }
 
 class Keyboard : public AppRun {

@@ -7,6 +7,7 @@
 #include <QTest>
 #include "Application.h"
 #include "GuiTestWindows.h"
+#include "KeyPress.h"
 
 namespace {
 using WinC = ScriptedWindow<3>;
@@ -20,14 +21,6 @@ void ShowActive(Window* w)
 {
     w->Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w->Widget()));
-}
-
-// The key goes where the focus is, as the window system would deliver it.
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-    ASSERT_NE(target, nullptr);
-    QTest::keyClick(target, key, modifiers);
 }
 
 // A run whose application bar holds File > Command (Ctrl+K, counted) and Quit (Ctrl+Q).

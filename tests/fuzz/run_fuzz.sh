@@ -27,8 +27,12 @@ cmake --build "$build" --target fuzz_prefs -j2
 corpus=$build/fuzz/corpus/prefs
 artifacts=$build/fuzz/artifacts/
 mkdir -p "$corpus" "$artifacts"
-printf '\000\000\006KORVAT\000\000\0051.0.2\000\000\013\000\000\001\000\000\000\004\000\000\001\000' >"$corpus/golden-on"
-printf '\000\000\006KORVAT\000\000\0051.0.2\000\000\013\000\000\001\001\000\000\004\000\000\001\000' >"$corpus/golden-off"
+python3 - "$source_dir/tests/support/GoldenPrefs.h" "$corpus" <<'PY'
+import re, sys
+lines = re.findall(r'"((?:[0-9A-F]{2} )+[0-9A-F]{2})"', open(sys.argv[1]).read())
+for name, hex_digits in zip(("golden-on", "golden-off"), lines):
+    open(f"{sys.argv[2]}/{name}", "wb").write(bytes.fromhex(hex_digits))
+PY
 printf '\000\000\001\000\000\000\010\000\000\001\002\000\000\001a' >"$corpus/payload-entries"
 
 # A smaller quarantine than AddressSanitizer's 256 MB keeps its own bookkeeping

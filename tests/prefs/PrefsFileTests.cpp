@@ -14,11 +14,12 @@
 #include <unistd.h>
 #include "BinaryMod.h"
 #include "ByteText.h"
+#include "GoldenPrefs.h"
 #include "KorPreffMod.h"
 #include "QuandePrefs.h"
 
-const char* const GoldenOn = "00 00 06 4B 4F 52 56 41 54 00 00 05 31 2E 30 2E 32 00 00 0B 00 00 01 00 00 00 04 00 00 01 00";
-const char* const GoldenOff = "00 00 06 4B 4F 52 56 41 54 00 00 05 31 2E 30 2E 32 00 00 0B 00 00 01 01 00 00 04 00 00 01 00";
+const char* const GoldenOn = GoldenPrefsHex[0];
+const char* const GoldenOff = GoldenPrefsHex[1];
 const String Header = Hex(GoldenOn).substr(0, 17); // magic and version fields
 const auto Field = BinaryMod::MakeLenField;
 

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <random>
 #include "ByteText.h"
+#include "GoldenPrefs.h"
 #include "KorPreffMod.h"
 #include "QuandePrefs.h"
 
@@ -14,10 +15,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-String Golden(bool off) {
-    return Hex(off ? "00 00 06 4B 4F 52 56 41 54 00 00 05 31 2E 30 2E 32 00 00 0B 00 00 01 01 00 00 04 00 00 01 00"
-                   : "00 00 06 4B 4F 52 56 41 54 00 00 05 31 2E 30 2E 32 00 00 0B 00 00 01 00 00 00 04 00 00 01 00");
-}
+String Golden(bool off) { return Hex(GoldenPrefsHex[off]); }
 
 QStringList Entries(const QTemporaryDir& dir) {
     return QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
