@@ -1,11 +1,11 @@
 // Reading the update list: version values and records.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <random>
 #include <vector>
+#include "ReferenceUpdateList.h"
 #include "UpdateList.h"
 
 namespace {
@@ -67,28 +67,10 @@ TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion) {
     }
 }
 
-// The list read field by field with copies, as it was read before lists
-// with CR LF were understood: the yardstick for lists written with LF.
-UpdateList ReadFieldByField(const String& page) {
-    UpdateList list;
-    list.info = std::make_shared<UpdateInfoClass>();
-    for (int32_t i = 1; i <= CountFields(page, "----\r\n"); ++i) {
-        const String rec = NthField(page, "----\r\n", i);
-        const String line1 = NthField(rec, "\n", 1), line2 = NthField(rec, "\n", 2);
-        list.info->OS.Append(line1);
-        list.info->newurl.Append(line2);
-        list.info->Updateinfo.Append(ReplaceAll(Mid(rec, Len(line1) + Len(line2) + 3), "\n", "\r"));
-        const String version = NthField(line1, " ", 1);
-        int64_t part[4] = {};
-        for (int32_t k = 1; k <= 3; ++k) part[k] = ToInteger(Val(NthField(version, ".", k)));
-        list.best = std::max(list.best, ToInteger(static_cast<double>(100 * part[1] + 10 * part[2] + part[3])));
-    }
-    return list;
-}
-
-// Random lists built from the pieces that matter: LF lists read as before,
-// and the same lists with every line ended by CR LF read exactly as they do.
-TEST(ParseUpdateList, LfListsReadAsBeforeAndCrLfListsAsTheirLfTwins) {
+// Random lists built from the pieces that matter: LF lists read as the plain
+// reader reads them, and the same lists with every line ended by CR LF read
+// exactly as their LF twins.
+TEST(ParseUpdateList, LfListsAsThePlainReaderAndCrLfListsAsTheirLfTwins) {
     // Each piece as written with LF and with CR LF; no piece run makes a
     // "----" line other than the record separator.
     const std::pair<const char*, const char*> pieces[] = {
@@ -103,9 +85,9 @@ TEST(ParseUpdateList, LfListsReadAsBeforeAndCrLfListsAsTheirLfTwins) {
             crlf += piece.second;
         }
         SCOPED_TRACE(testing::PrintToString(lf));
-        const UpdateList now = ParseUpdateList(lf), before = ReadFieldByField(lf), twin = ParseUpdateList(crlf);
-        ASSERT_EQ(RecordsOf(now), RecordsOf(before));
-        ASSERT_EQ(now.best, before.best);
+        const UpdateList now = ParseUpdateList(lf), plain = ReferenceParse(lf), twin = ParseUpdateList(crlf);
+        ASSERT_EQ(RecordsOf(now), RecordsOf(plain));
+        ASSERT_EQ(now.best, plain.best);
         ASSERT_EQ(RecordsOf(twin), RecordsOf(now));
         ASSERT_EQ(twin.best, now.best);
     }
