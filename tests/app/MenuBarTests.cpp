@@ -37,11 +37,19 @@ void ExpectBarAboveContent(const Window* w) {
     EXPECT_EQ(w->Widget()->height(), w->Height() + bar->height());
 }
 
-// About stays when the user closes the main window; its bar then brings a
-// fresh main window back, and its Web items open the maker's pages.
-TEST_F(MenuBarUse, AboutWindowsBarReopensTheMainWindowAndOpensThePages) {
-    RandomNumGenWin* main = Started();
-    ASSERT_NE(main, nullptr);
+// A first run: About stays when the user closes the main window, and its
+// bar brings a fresh main window back and opens the maker's pages. The run
+// ends, saving the acceptance as by Quit, only when About's own press
+// closes the last window; the terms, the splash and the hand-over never
+// end it on the way.
+TEST_F(MenuBarUse, AboutWindowsBarReopensTheMainWindowAndTheLastCloseEndsTheRun) {
+    Begin();
+    Answer("PushButton1"); // the terms close themselves once the splash is up
+    EXPECT_FALSE(testing_seams::RunQuit());
+    PressSplash(); // the splash closes itself before the main window shows
+    RandomNumGenWin* main = OpenWindowOf<RandomNumGenWin>();
+    ASSERT_TRUE(main && main->Visible());
+    EXPECT_FALSE(testing_seams::RunQuit());
     ChooseFromBar(main, "File", "About...");
     AboutWin* about = OpenWindowOf<AboutWin>();
     ASSERT_NE(about, nullptr);
@@ -50,6 +58,7 @@ TEST_F(MenuBarUse, AboutWindowsBarReopensTheMainWindowAndOpensThePages) {
     main->Widget()->close(); // the title bar's close button
     Settle();
     ASSERT_FALSE(MainShown());
+    EXPECT_FALSE(testing_seams::RunQuit()) << "About is still up";
     ChooseFromBar(about, "Number Generator", "Random Number Generator");
     RandomNumGenWin* fresh = OpenWindowOf<RandomNumGenWin>();
     ASSERT_TRUE(fresh && fresh->Visible());
@@ -59,6 +68,16 @@ TEST_F(MenuBarUse, AboutWindowsBarReopensTheMainWindowAndOpensThePages) {
     ChooseFromBar(about, "Web", "Visit the Brackwater Web Site");
     ChooseFromBar(about, "Web", "Donate $5");
     EXPECT_EQ(urls_, (std::vector<String>{HomePageURL, DonationURL}));
+
+    fresh->Widget()->close();
+    Settle();
+    EXPECT_FALSE(testing_seams::RunQuit());
+    EXPECT_FALSE(ReadPrefs());
+    QTest::mouseClick(about->ContentWidget(), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(about->IsClosed());
+    EXPECT_TRUE(testing_seams::PumpUntil([] { return testing_seams::RunQuit(); }, 1000));
+    EXPECT_EQ(testing_seams::RunExitCode(), 0);
+    EXPECT_EQ(ReadPrefs(), GoldenPrefs(false)) << "saved at the end, as by Quit";
 }
 
 // The update window's bar is the application's: the toggle there flips the
