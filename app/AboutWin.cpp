@@ -20,7 +20,6 @@ const WindowProperties kProperties{
     .CloseButton = true,
     .MinimizeButton = true,
     .MaximizeButton = true,
-    .Resizeable = false,
 };
 
 using CC = ControlClass;

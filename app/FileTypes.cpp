@@ -10,7 +10,7 @@ void Initialize() {
     pText->SetExtensions("");
     pText->SetMacType("TEXT");
     pText->SetMacCreator("R*ch");
-    // The conversion to text is what registers the type.
+    // Converting the type to text registers it; the name it yields is not needed.
     static_cast<void>(static_cast<String>(*pText));
 }
 

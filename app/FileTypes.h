@@ -5,6 +5,6 @@
 // The file types of the program: one, "text", which the preferences file is created with.
 namespace FileTypes {
 extern std::unique_ptr<FileType> pText;
-// Makes and registers pText, replacing (and so withdrawing) an earlier one.
+// Makes pText and registers it, replacing an earlier one.
 void Initialize();
 } // namespace FileTypes

@@ -21,7 +21,6 @@ const WindowProperties kProperties{
     .CloseButton = false,
     .MinimizeButton = false,
     .MaximizeButton = false,
-    .Resizeable = false,
 };
 
 using CC = ControlClass;
@@ -65,10 +64,10 @@ void SplashWin::CreateControls0() {
     if (auto* link = Find<StaticText>("StaticText3")) {
         link->MouseDown = [this](int x, int y) { return StaticText3_MouseDown(x, y); };
     }
-    Timer* timer = AddTimer("Timer1");
-    timer->SetMode(Timer::ModeSingle);
-    timer->SetPeriod(kHandOverAfterMs);
-    timer->Action = [this] { Timer1_Action(); };
+    Timer* timer1 = AddTimer();
+    timer1->SetMode(Timer::ModeSingle);
+    timer1->SetPeriod(kHandOverAfterMs);
+    timer1->Action = [this] { Timer1_Action(); };
 }
 
 void SplashWin::Event_Open() {

@@ -20,7 +20,6 @@ const WindowProperties kProperties{
     .CloseButton = false,
     .MinimizeButton = false,
     .MaximizeButton = false,
-    .Resizeable = false,
 };
 
 using CC = ControlClass;

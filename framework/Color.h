@@ -8,5 +8,4 @@ struct Color {
     constexpr int Red() const { return (rgb >> 16) & 0xFF; }
     constexpr int Green() const { return (rgb >> 8) & 0xFF; }
     constexpr int Blue() const { return rgb & 0xFF; }
-    constexpr bool operator==(const Color& o) const { return rgb == o.rgb; }
 };

@@ -51,9 +51,7 @@ QStringList InitialRows(const String& text)
 // ---- Control ----
 
 Control::Control(Window* owner, const ControlRow& row, QWidget* widget)
-    : widget_(widget), owner_(owner), name_(row.Name), font_(row.TextFont), tabIndex_(row.TabIndex),
-      size_(row.TextSize), align_(row.TextAlign), bold_(row.Bold), italic_(row.Italic),
-      underline_(row.Underline), color_(row.TextColor)
+    : widget_(widget), owner_(owner), name_(row.Name), tabIndex_(row.TabIndex)
 {
     // Positions are window coordinates also inside a group box: subtract
     // where the parent stands in the window.
@@ -164,11 +162,6 @@ PushButton::PushButton(Window* owner, const ControlRow& row, QWidget* parent)
     });
 }
 
-String PushButton::Caption() const
-{
-    return FromDisplay(static_cast<QPushButton*>(widget_)->text());
-}
-
 bool PushButton::Default() const
 {
     return default_;
@@ -239,11 +232,6 @@ void TextArea::SetText(const String& t)
     static_cast<QPlainTextEdit*>(widget_)->setPlainText(ToDisplay(t));
 }
 
-bool TextArea::ReadOnly() const
-{
-    return static_cast<QPlainTextEdit*>(widget_)->isReadOnly();
-}
-
 // ---- GroupBox ----
 
 GroupBox::GroupBox(Window* owner, const ControlRow& row, QWidget* parent)
@@ -254,11 +242,6 @@ GroupBox::GroupBox(Window* owner, const ControlRow& row, QWidget* parent)
     SetColors(box, row, false);
     box->lower(); // a box frames the controls beside it and never covers them
     new PressRouter(box, owner, nullptr);
-}
-
-String GroupBox::Caption() const
-{
-    return FromDisplay(static_cast<QGroupBox*>(widget_)->title());
 }
 
 // ---- PopupMenu ----
@@ -308,11 +291,6 @@ int PopupMenu::ListIndex() const
 void PopupMenu::SetListIndex(int row)
 {
     static_cast<ElidingComboBox*>(widget_)->setCurrentIndex(row >= 0 && row < ListCount() ? row : -1);
-}
-
-String PopupMenu::Text() const
-{
-    return FromDisplay(static_cast<ElidingComboBox*>(widget_)->currentText());
 }
 
 // ---- ImageWell ----

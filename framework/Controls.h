@@ -42,19 +42,11 @@ public:
     int Width() const;
     int Height() const;
     int TabIndex() const { return tabIndex_; }
-    const String& TextFont() const { return font_; }
-    int TextSize() const { return size_; }
-    bool Bold() const { return bold_; }
-    bool Italic() const { return italic_; }
-    bool Underline() const { return underline_; }
-    int TextAlign() const { return align_; }
-    Color TextColor() const { return color_; }
     bool Visible() const;
     // A new width; the left edge stays where it is.
     void SetWidth(int width);
     // Redraws now when immediately is true, else at the next paint.
     void Refresh(bool immediately = false);
-    Window* Owner() const { return owner_; }
     QWidget* Widget() const { return widget_; } // for the framework and its tests
 
 protected:
@@ -63,10 +55,8 @@ protected:
 
 private:
     Window* owner_;
-    String name_, font_;
-    int tabIndex_, size_, align_;
-    bool bold_, italic_, underline_;
-    Color color_;
+    String name_;
+    int tabIndex_;
 };
 
 class StaticText : public Control {
@@ -88,7 +78,6 @@ private:
 class PushButton : public Control {
 public:
     PushButton(Window* owner, const ControlRow& row, QWidget* parent);
-    String Caption() const;
     bool Default() const;
     bool Cancel() const;
     void Push(); // as a click: raises Action
@@ -111,13 +100,11 @@ public:
     TextArea(Window* owner, const ControlRow& row, QWidget* parent);
     String Text() const; // line breaks read back as CR
     void SetText(const String& t);
-    bool ReadOnly() const;
 };
 
 class GroupBox : public Control {
 public:
     GroupBox(Window* owner, const ControlRow& row, QWidget* parent);
-    String Caption() const;
 };
 
 class PopupMenu : public Control {
@@ -129,7 +116,6 @@ public:
     String List(int row) const; // "" outside 0..ListCount()-1
     int ListIndex() const;      // -1 when no row is selected
     void SetListIndex(int row); // outside the rows selects none
-    String Text() const;        // the text shown as selected
     // Raised whenever the selection changes, by the user or by code (also
     // when DeleteAllRows clears it). AddRow never changes the selection.
     std::function<void()> Change;

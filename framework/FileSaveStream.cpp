@@ -94,7 +94,7 @@ void SyncFolderOf(const QByteArray& file)
 
 } // namespace
 
-FileSaveStream::FileSaveStream(const QString& path, String fileTypeName) : fileTypeName_(std::move(fileTypeName))
+FileSaveStream::FileSaveStream(const QString& path)
 {
     // A link is kept as a link: the file it leads to is the one replaced.
     QFileInfo info(path);

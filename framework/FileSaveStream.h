@@ -15,14 +15,13 @@
 
 class FileSaveStream : public BinaryStream {
 public:
-    FileSaveStream(const QString& path, String fileTypeName);
+    explicit FileSaveStream(const QString& path);
     // Without Close, the temporary file is removed and the old file stays.
     ~FileSaveStream() override;
     FileSaveStream(const FileSaveStream&) = delete;
     FileSaveStream& operator=(const FileSaveStream&) = delete;
 
     bool IsOpen() const { return fd_ >= 0; }
-    const String& FileTypeName() const { return fileTypeName_; }
 
     int64_t Length() const override;
     String Read(int64_t count) override;
@@ -37,5 +36,4 @@ private:
     int fd_ = -1;
     int64_t written_ = 0;
     bool failed_ = false;
-    String fileTypeName_;
 };

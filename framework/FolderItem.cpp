@@ -45,11 +45,6 @@ void SetApplicationFolder(const String& path)
 
 FolderItem::FolderItem(String path) : path_(std::move(path)) {}
 
-String FolderItem::Name() const
-{
-    return FromQString(QFileInfo(ToQString(path_)).fileName());
-}
-
 bool FolderItem::Exists() const
 {
     return QFileInfo::exists(ToQString(path_));
@@ -68,9 +63,10 @@ std::shared_ptr<FolderItem> FolderItem::Child(const String& name) const
     return std::make_shared<FolderItem>(path_ + separator + name);
 }
 
-std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const String& fileTypeName) const
+std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const String& /*fileTypeName*/) const
 {
-    auto stream = std::make_unique<FileSaveStream>(ToQString(path_), fileTypeName);
+    // Files here carry no type or creator code: the type changes nothing on disk.
+    auto stream = std::make_unique<FileSaveStream>(ToQString(path_));
     if (!stream->IsOpen())
         return nullptr;
     return stream;

@@ -20,8 +20,6 @@ public:
 class FolderItem {
 public:
     explicit FolderItem(String path);
-    const String& NativePath() const { return path_; }
-    String Name() const;
     // Whether anything of that name is there, a file or not. It looks without
     // opening, so it never waits, not even on a named pipe.
     bool Exists() const;

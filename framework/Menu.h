@@ -37,7 +37,6 @@ public:
     std::shared_ptr<MenuItem> Child(const String& name) const;
     // The item with this Name anywhere below this one, or nullptr.
     std::shared_ptr<MenuItem> Lookup(const String& name) const;
-    MenuItem* Parent() const { return parent_; }
 
     // Views subscribe to hear of changes; the token ends the subscription.
     using Listener = std::function<void()>;

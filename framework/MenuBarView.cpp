@@ -34,12 +34,6 @@ MenuBarView::~MenuBarView()
     for (auto& [key, entry] : entries_) entry.item->Unsubscribe(entry.token);
 }
 
-QAction* MenuBarView::ActionFor(const MenuItem* item) const
-{
-    const auto it = entries_.find(item);
-    return it == entries_.end() ? nullptr : it->second.action;
-}
-
 void MenuBarView::Build()
 {
     Watch(bar_, nullptr);

@@ -13,7 +13,6 @@ class MenuBarView : public QMenuBar {
 public:
     MenuBarView(std::shared_ptr<MenuBar> bar, QWidget* parent);
     ~MenuBarView() override;
-    QAction* ActionFor(const MenuItem* item) const; // for tests; nullptr for none
 
 private:
     struct Entry {

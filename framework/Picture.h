@@ -8,8 +8,6 @@ class Picture {
 public:
     explicit Picture(const QImage& image);
     ~Picture();
-    int Width() const;
-    int Height() const;
     const QImage& Image() const; // for the framework's own drawing
 
 private:

@@ -94,7 +94,6 @@ void End()
     ++s.generation;
 }
 
-bool Active() { return S().active; }
 bool Quitting() { return S().quitting; }
 int ExitCode() { return S().exitCode; }
 Application* AppObject() { return S().app.get(); }

@@ -22,7 +22,6 @@ void WindowClosed();
 // every window are released (also when no run was begun).
 void End();
 
-bool Active();
 bool Quitting();
 int ExitCode();
 Application* AppObject();

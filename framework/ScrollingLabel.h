@@ -12,8 +12,6 @@ public:
     explicit ScrollingLabel(QWidget* parent);
     // After the text changes: decides whether the bar is needed.
     void TextChanged();
-    // For tests: the bar, hidden while the text fits.
-    QScrollBar* ScrollBar() const { return bar_; }
     // The height the text takes when wrapped at this width.
     int TextHeight(int width) const;
 

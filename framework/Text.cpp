@@ -55,12 +55,6 @@ std::vector<std::string_view> SplitFieldViews(std::string_view s, std::string_vi
     }
 }
 
-std::vector<String> SplitFields(const String& s, const String& sep)
-{
-    const std::vector<std::string_view> views = SplitFieldViews(s, sep);
-    return std::vector<String>(views.begin(), views.end());
-}
-
 int32_t CountFields(const String& s, const String& sep)
 {
     if (s.empty())

@@ -14,10 +14,8 @@ String Mid(const String& s, int32_t start, int32_t length = INT32_MAX);
 String NthField(const String& s, const String& sep, int32_t n);
 // Number of fields of s cut at sep; 0 for the empty text.
 int32_t CountFields(const String& s, const String& sep);
-// Every field of s at once, for callers that walk all of them (linear time).
-std::vector<String> SplitFields(const String& s, const String& sep);
-// The same fields as NthField and SplitFields without copying them: views
-// into s, valid as long as s is.
+// The same fields as NthField without copying them, one or every one at
+// once (linear time): views into s, valid as long as s is.
 std::string_view NthFieldView(std::string_view s, std::string_view sep, int32_t n);
 std::vector<std::string_view> SplitFieldViews(std::string_view s, std::string_view sep);
 // Takes the first field off rest for a reader that walks the fields in turn:

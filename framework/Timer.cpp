@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-Timer::Timer(Window* /*owner*/, const String& name) : name_(name), timer_(std::make_unique<QTimer>())
+Timer::Timer() : timer_(std::make_unique<QTimer>())
 {
     QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] {
         if (Action) Action();

@@ -4,19 +4,15 @@
 #include "Text.h"
 
 class QTimer;
-class Window;
 
 // A timer control of a window; it ends with its window. Mode 1 fires once,
 // Mode 2 repeatedly, Period milliseconds after it was (re)started.
 class Timer {
 public:
     enum { ModeOff = 0, ModeSingle = 1, ModeMultiple = 2 };
-    Timer(Window* owner, const String& name);
+    Timer();
     ~Timer();
-    const String& Name() const { return name_; }
-    int Mode() const { return mode_; }
     void SetMode(int m);     // (re)starts the count when the mode is not off
-    int Period() const { return period_; }
     void SetPeriod(int ms);  // (re)starts the count when the mode is not off
     void Reset();
     void End(); // for the framework: its window has closed, it never fires again
@@ -24,7 +20,6 @@ public:
 
 private:
     void Restart();
-    String name_;
     int mode_ = ModeMultiple, period_ = 1000;
     bool ended_ = false;
     std::unique_ptr<QTimer> timer_;

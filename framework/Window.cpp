@@ -155,9 +155,9 @@ Control* Window::AddControl(const ControlRow& row)
     return raw;
 }
 
-Timer* Window::AddTimer(const String& name)
+Timer* Window::AddTimer()
 {
-    timers_.push_back(std::make_unique<Timer>(this, name));
+    timers_.push_back(std::make_unique<Timer>());
     Timer* t = timers_.back().get();
     if (closed_) t->End();
     return t;

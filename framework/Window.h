@@ -37,7 +37,7 @@ struct WindowProperties {
     bool MenuBarVisible = true;
     bool CloseButton = true;
     bool MinimizeButton = false, MaximizeButton = false;
-    bool Resizeable = false;
+    // No window is resizable: each keeps the size its table gives.
 };
 
 class Window {
@@ -52,7 +52,6 @@ public:
     // object itself is deleted later, back in the event loop, so a handler
     // may close its own window; the next ImplicitInstance makes a new one.
     void Close();
-    bool IsClosed() const { return closed_; }
     bool Visible() const;
     int Width() const { return props_.Width; }
     int Height() const { return props_.Height; }
@@ -93,7 +92,7 @@ protected:
 
     void ApplyProperties(const WindowProperties& p);
     Control* AddControl(const ControlRow& row);
-    Timer* AddTimer(const String& name);
+    Timer* AddTimer();
 
 private:
     template <class T> friend T* ImplicitInstance();
@@ -115,7 +114,6 @@ private:
     std::vector<Control*> order_;
     std::vector<std::unique_ptr<Timer>> timers_;
     MenuHandlers menuHandlers_;
-    std::type_index type_ = typeid(void);
     bool closed_ = false, closing_ = false, placed_ = false;
 };
 
@@ -123,7 +121,6 @@ private:
 template <class T> T* ImplicitInstance() {
     if (Window* w = Window::OpenInstance(typeid(T))) return static_cast<T*>(w);
     T* w = new T();
-    w->type_ = typeid(T);
     Window::Register(typeid(T), w);
     w->Make();
     return w;

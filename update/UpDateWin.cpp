@@ -18,7 +18,6 @@ const WindowProperties WindowTable{
     .CloseButton = true,
     .MinimizeButton = false,
     .MaximizeButton = false,
-    .Resizeable = false,
 };
 
 constexpr auto Group = ControlClass::GroupBox;

@@ -60,6 +60,6 @@ private:
     // the connection, as an HTTP/1.0 server does.
     String reply_;
     // Not a window's timers: they belong to the check and end with it.
-    Timer silence_{nullptr, "Silence"};
-    Timer deadline_{nullptr, "Deadline"};
+    Timer silence_;
+    Timer deadline_;
 };

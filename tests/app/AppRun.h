@@ -27,7 +27,7 @@
 // The open window of class T, or nullptr; unlike the accessors it never makes one.
 template <class T> T* OpenWindowOf() {
     for (Window* w : OpenWindows())
-        if (auto* t = dynamic_cast<T*>(w); t && !t->IsClosed()) return t;
+        if (auto* t = dynamic_cast<T*>(w)) return t;
     return nullptr;
 }
 

@@ -24,7 +24,7 @@ TEST(CoreText, FieldsTable)
         EXPECT_EQ(NthField(c.text, c.sep, c.n), c.field);
         EXPECT_EQ(CountFields(c.text, c.sep), c.count);
         // The one-pass split must agree with the field-by-field view.
-        const auto all = SplitFields(c.text, c.sep);
+        const auto all = SplitFieldViews(c.text, c.sep);
         ASSERT_EQ(all.size(), static_cast<size_t>(c.count));
         for (int32_t i = 1; i <= c.count; ++i)
             EXPECT_EQ(all[static_cast<size_t>(i - 1)], NthField(c.text, c.sep, i));

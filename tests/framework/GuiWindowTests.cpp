@@ -72,7 +72,7 @@ TEST_F(GuiTest, SingleShotTimerFiresOnceAndNeverAfterItsWindowClosed)
 {
     std::vector<Window*> fired;
     WinA::Script().create = [&fired](Window& w) {
-        Timer* t = static_cast<WinA&>(w).AddTimer("Timer1");
+        Timer* t = static_cast<WinA&>(w).AddTimer();
         t->SetMode(Timer::ModeSingle);
         t->SetPeriod(30);
         t->Action = [&fired, &w] { fired.push_back(&w); };

@@ -84,7 +84,7 @@ TEST(UpDateWin, LongNotesScrollToTheEndAndLongTitlesEndInAnEllipsis) {
     testing_seams::Pump(50);
 
     const auto* notes = static_cast<ScrollingLabel*>(w->Find<StaticText>("StaticText2")->Widget());
-    QScrollBar* bar = notes->ScrollBar();
+    QScrollBar* bar = notes->findChild<QScrollBar*>();
     ASSERT_TRUE(bar->isVisible());
     const QPoint inside = notes->rect().center();
     for (int i = 0; i < 40; ++i) {
