@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "Desktop.h"
-#include "HttpReply.h"
 #include "SharedConstants.h"
 
 namespace {
@@ -85,7 +84,7 @@ void WebSocketClass::Event_Error() {
 }
 
 void WebSocketClass::Judge(bool ended) {
-    const HttpReply verdict = HttpReply::Examine(reply_, ended);
+    const HttpReply::Verdict verdict = reader_.Examine(reply_, ended);
     switch (verdict.state) {
     case HttpReply::State::Incomplete:
         return;
@@ -114,6 +113,7 @@ void WebSocketClass::EndCheck() {
     Close();
     reply_.clear();
     reply_.shrink_to_fit();
+    reader_.Reset();
 }
 
 void WebSocketClass::Fail(int32_t code) {

@@ -2,6 +2,7 @@
 // A small HTTP/1.0 client over the framework's TCP socket: fetches the page
 // at Url and hands on the text after the reply's last page separator.
 #include <cstdint>
+#include "HttpReply.h"
 #include "TCPSocket.h"
 #include "Text.h"
 #include "Timer.h"
@@ -59,6 +60,7 @@ private:
     // is whole: the length it announced has come, or the server has closed
     // the connection, as an HTTP/1.0 server does.
     String reply_;
+    HttpReply reader_; // how far reply_ has been read
     // Not a window's timers: they belong to the check and end with it.
     Timer silence_{nullptr, "Silence"};
     Timer deadline_{nullptr, "Deadline"};
