@@ -64,14 +64,14 @@ HttpReply::Verdict EndedInFirstLine(std::string_view received) {
     using enum HttpReply::State;
     int32_t status = 0;
     switch (ReadStatusLine(WithoutCR(received), status)) {
-    case Form::StatusLine: // names its status all the same
-        if (status != StatusOK) return {BadStatus, 0, status};
-        break;
     case Form::Beginning:
+        return {CutShort};
+    case Form::StatusLine: // names its status all the same
+        return {status == StatusOK ? CutShort : BadStatus, 0, status};
     case Form::None:
         break;
     }
-    return {Whole, received.size()};
+    return {Whole, received.size()}; // a bare page
 }
 
 } // namespace
@@ -104,11 +104,8 @@ HttpReply::Verdict HttpReply::Examine(std::string_view received, bool ended) {
         else if (!announced_)
             announced_ = ReadContentLength(line, length_);
     }
-    if (stage_ == Stage::Headers) {
-        if (!ended) return {Incomplete};
-        // The headers never ended: whatever length was announced, no byte of it came.
-        return announced_ ? Verdict{CutShort} : Verdict{Whole, received.size()};
-    }
+    // Until the headers end, no byte of the page has come, whatever length was announced.
+    if (stage_ == Stage::Headers) return {ended ? CutShort : Incomplete};
     if (!announced_) return {ended ? Whole : Incomplete, ended ? received.size() : 0};
     if (received.size() - lineStart_ >= length_) return {Whole, lineStart_ + length_};
     return {ended ? CutShort : Incomplete};

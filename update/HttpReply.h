@@ -17,7 +17,7 @@ public:
         Incomplete, // more may come: wait
         Whole,      // judge the first `length` bytes
         BadStatus,  // the status line names `status`, which is not 200
-        CutShort,   // the connection ended before the length the reply announced
+        CutShort,   // the connection ended before the headers or the length the reply announced
     };
     struct Verdict {
         State state = State::Incomplete;

@@ -75,7 +75,11 @@ void WebSocketClass::Event_Error() {
         WriteRequest();
         return;
     case ConnectionClosed:
-        Judge(true);
+        // A close before any byte is no answer at all: it must not read as "up to date".
+        if (reply_.empty())
+            Fail(code);
+        else
+            Judge(true);
         return;
     default:
         Fail(code);
@@ -100,8 +104,7 @@ void WebSocketClass::Judge(bool ended) {
         // Everything of this check is over before the page is judged: the
         // judging may show a modal box, and a new check may start inside it.
         EndCheck();
-        // An empty reply is no answer at all; it must not read as "up to date".
-        if (!reply.empty()) Event_PageRecived(PageOf(reply));
+        Event_PageRecived(PageOf(reply));
         return;
     }
     }

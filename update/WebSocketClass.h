@@ -12,7 +12,7 @@ public:
     // Codes of this class's own, reported like the socket layer's.
     enum : int32_t {
         ReplyTooLarge = 1001, // the reply outgrew MaxReplyBytes; the check was ended
-        ReplyCutShort = 1002, // the connection ended before the length the reply announced
+        ReplyCutShort = 1002, // the connection ended before the headers ended or the length they announced came
         ReplyTimedOut = 1003, // the server fell silent, or the reply took too long; the check was ended
     };
     // The most a reply may hold; a server that sends more is cut off.
