@@ -2,7 +2,10 @@
 // the same result: string views over the page, one copy per stored text.
 // Both read the same pages, alternately, at sizes a reply may really have
 // (the fetcher cuts a reply off beyond 1 MiB); medians and their ratio are
-// printed. Usage: bench_update_parse [samples]
+// printed. Then the reply reader on a reply of 1 MiB whose headers run to
+// half of it, given whole and one byte at a time: each piece costs about its
+// own size, so the two take about as long per byte.
+// Usage: bench_update_parse [samples]
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -11,6 +14,7 @@
 #include <memory>
 #include <string_view>
 #include <vector>
+#include "HttpReply.h"
 #include "UpdateList.h"
 #include "WebSocketClass.h"
 
@@ -95,6 +99,21 @@ template <class Parse> double TimeOne(const Parse& parse, const String& page, in
     return std::chrono::duration<double, std::milli>(end - start).count() / repeat;
 }
 
+// Nanoseconds per byte for reading `reply` in pieces of `piece` bytes, up
+// to the reader's verdict, which must be the whole reply.
+double ReadInPieces(const String& reply, size_t piece) {
+    HttpReply reader;
+    HttpReply::Verdict verdict;
+    const auto start = std::chrono::steady_clock::now();
+    for (size_t at = 0; verdict.state == HttpReply::State::Incomplete && at < reply.size();) {
+        at = std::min(at + piece, reply.size());
+        verdict = reader.Examine(std::string_view(reply).substr(0, at), false);
+    }
+    const auto end = std::chrono::steady_clock::now();
+    if (verdict.state != HttpReply::State::Whole || verdict.length != reply.size()) return -1;
+    return std::chrono::duration<double, std::nano>(end - start).count() / static_cast<double>(reply.size());
+}
+
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const size_t n = v.size();
@@ -131,5 +150,21 @@ int main(int argc, char** argv) {
                     size.name, page.size(), records, ma, ma * 1e6 / records, mb, mb * 1e6 / records,
                     mb > 0 ? ma / mb : 0.0);
     }
+    const String page = WebSocketClass::PageOf(MakeReply(size_t{1} << 19));
+    String reply = "HTTP/1.0 200 OK\r\nContent-Length: " + Str(static_cast<int64_t>(page.size())) + "\r\n";
+    while (reply.size() < (size_t{1} << 19)) reply += "X-Filler: " + String(70, 'f') + "\r\n";
+    reply += "\r\n" + page;
+    std::vector<double> whole, bytes;
+    for (int s = 0; s < samples; ++s) {
+        whole.push_back(ReadInPieces(reply, reply.size()));
+        bytes.push_back(ReadInPieces(reply, 1));
+    }
+    if (*std::min_element(whole.begin(), whole.end()) < 0 || *std::min_element(bytes.begin(), bytes.end()) < 0) {
+        std::printf("reader: the reply was not read whole\n");
+        return 1;
+    }
+    std::printf("reader  (%zu-byte reply, headers to 512 KiB): one piece %.2f ns/byte, "
+                "one-byte pieces %.2f ns/byte\n",
+                reply.size(), Median(whole), Median(bytes));
     return 0;
 }

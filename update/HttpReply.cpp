@@ -1,7 +1,5 @@
 #include "HttpReply.h"
 
-#include <string_view>
-
 namespace {
 
 constexpr int32_t StatusOK = 200;
@@ -12,33 +10,32 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// One line up to its LF, without the LF and a CR before it; false when no LF
-// has come yet.
-bool NextLine(std::string_view head, size_t& at, std::string_view& line) {
-    const size_t lf = head.find('\n', at);
-    if (lf == std::string_view::npos) return false;
-    line = head.substr(at, lf - at);
+std::string_view WithoutCR(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    at = lf + 1;
-    return true;
+    return line;
 }
 
-// "HTTP/" digits "." digits, a blank, three digits, then a blank or the end.
-bool ReadStatusLine(std::string_view line, int32_t& status) {
-    constexpr std::string_view Version = "HTTP/";
-    if (line.substr(0, Version.size()) != Version) return false;
-    size_t i = Version.size();
-    auto digits = [&] {
-        const size_t from = i;
-        while (i < line.size() && IsDigit(line[i])) ++i;
-        return i > from;
-    };
-    auto next = [&](char c) { return i < line.size() && line[i++] == c; };
-    if (!digits() || !next('.') || !digits() || !next(' ')) return false;
-    if (line.size() - i < 3 || !IsDigit(line[i]) || !IsDigit(line[i + 1]) || !IsDigit(line[i + 2])) return false;
-    status = (line[i] - '0') * 100 + (line[i + 1] - '0') * 10 + (line[i + 2] - '0');
-    i += 3;
-    return i == line.size() || line[i] == ' ';
+enum class Form { None, Beginning, StatusLine };
+
+// How `line` stands to a status line: "HTTP/" digits "." digits, a blank,
+// three digits, then a blank or the end. A Beginning is cut off before its
+// three digits and could still become one.
+Form ReadStatusLine(std::string_view line, int32_t& status) {
+    constexpr size_t Any = SIZE_MAX;
+    constexpr struct {
+        char c; // '#' for a digit
+        size_t least, most;
+    } Steps[] = {{'H', 1, 1}, {'T', 1, 1}, {'T', 1, 1}, {'P', 1, 1}, {'/', 1, 1}, {'#', 1, Any},
+                 {'.', 1, 1}, {'#', 1, Any}, {' ', 1, 1}, {'#', 3, 3}};
+    size_t i = 0;
+    for (const auto& step : Steps) {
+        size_t n = 0;
+        while (n < step.most && i < line.size() && (step.c == '#' ? IsDigit(line[i]) : line[i] == step.c)) ++i, ++n;
+        if (n < step.least) return i == line.size() ? Form::Beginning : Form::None;
+    }
+    if (i < line.size() && line[i] != ' ') return Form::None;
+    status = (line[i - 3] - '0') * 100 + (line[i - 2] - '0') * 10 + (line[i - 1] - '0');
+    return Form::StatusLine;
 }
 
 // The value of a "Content-Length:" header line (name in any case); false
@@ -62,47 +59,54 @@ bool ReadContentLength(std::string_view line, size_t& length) {
     return true;
 }
 
-HttpReply Result(HttpReply::State state, size_t length = 0, int32_t status = 0) {
-    HttpReply r;
-    r.state = state;
-    r.length = length;
-    r.status = status;
-    return r;
+// A reply the close ended before the end of its first line.
+HttpReply::Verdict EndedInFirstLine(std::string_view received) {
+    using enum HttpReply::State;
+    int32_t status = 0;
+    switch (ReadStatusLine(WithoutCR(received), status)) {
+    case Form::Beginning:
+        return {CutShort};
+    case Form::StatusLine: // names its status all the same
+        return {status == StatusOK ? CutShort : BadStatus, 0, status};
+    case Form::None:
+        break;
+    }
+    return {Whole, received.size()}; // a bare page
 }
 
 } // namespace
 
-HttpReply HttpReply::Examine(const String& received, bool ended) {
-    using enum State;
-    const auto bare = [&] { return ended ? Result(Whole, received.size()) : Result(Incomplete); };
-    std::string_view head(received);
-    head = head.substr(0, HeadLimit);
-    size_t at = 0;
-    std::string_view line;
-    if (!NextLine(head, at, line)) {
-        // A status line that the close cut off before its line end still counts.
-        line = head;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        at = head.size();
-        if (!ended) return Result(Incomplete);
+bool HttpReply::NextLine(std::string_view received, std::string_view& line) {
+    const size_t lf = received.find('\n', searched_);
+    if (lf == std::string_view::npos) {
+        searched_ = received.size();
+        return false;
     }
-    int32_t status = 0;
-    if (!ReadStatusLine(line, status)) return bare();
-    if (status != StatusOK) return Result(BadStatus, 0, status);
+    line = WithoutCR(received.substr(lineStart_, lf - lineStart_));
+    lineStart_ = searched_ = lf + 1;
+    return true;
+}
 
-    bool announced = false;
-    size_t length = 0;
-    for (;;) {
-        if (!NextLine(head, at, line)) {
-            if (!ended) return Result(Incomplete);
-            // The headers never ended: whatever length was announced, no byte of it came.
-            return announced ? Result(CutShort) : Result(Whole, received.size());
-        }
-        if (line.empty()) break;
-        if (!announced) announced = ReadContentLength(line, length);
+HttpReply::Verdict HttpReply::Examine(std::string_view received, bool ended) {
+    using enum State;
+    std::string_view line;
+    if (stage_ == Stage::StatusLine) {
+        if (!NextLine(received, line)) return ended ? EndedInFirstLine(received) : Verdict{Incomplete};
+        if (ReadStatusLine(line, status_) != Form::StatusLine)
+            stage_ = Stage::Body; // a bare page
+        else
+            stage_ = status_ == StatusOK ? Stage::Headers : Stage::Refused;
     }
-    const size_t body = received.size() - at;
-    if (!announced) return bare();
-    if (body >= length) return Result(Whole, at + length);
-    return ended ? Result(CutShort) : Result(Incomplete);
+    if (stage_ == Stage::Refused) return {BadStatus, 0, status_};
+    while (stage_ == Stage::Headers && NextLine(received, line)) {
+        if (line.empty())
+            stage_ = Stage::Body;
+        else if (!announced_)
+            announced_ = ReadContentLength(line, length_);
+    }
+    // Until the headers end, no byte of the page has come, whatever length was announced.
+    if (stage_ == Stage::Headers) return {ended ? CutShort : Incomplete};
+    if (!announced_) return {ended ? Whole : Incomplete, ended ? received.size() : 0};
+    if (received.size() - lineStart_ >= length_) return {Whole, lineStart_ + length_};
+    return {ended ? CutShort : Incomplete};
 }

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "Desktop.h"
-#include "HttpReply.h"
 #include "SharedConstants.h"
 
 namespace {
@@ -76,7 +75,11 @@ void WebSocketClass::Event_Error() {
         WriteRequest();
         return;
     case ConnectionClosed:
-        Judge(true);
+        // A close before any byte is no answer at all: it must not read as "up to date".
+        if (reply_.empty())
+            Fail(code);
+        else
+            Judge(true);
         return;
     default:
         Fail(code);
@@ -85,7 +88,7 @@ void WebSocketClass::Event_Error() {
 }
 
 void WebSocketClass::Judge(bool ended) {
-    const HttpReply verdict = HttpReply::Examine(reply_, ended);
+    const HttpReply::Verdict verdict = reader_.Examine(reply_, ended);
     switch (verdict.state) {
     case HttpReply::State::Incomplete:
         return;
@@ -101,8 +104,7 @@ void WebSocketClass::Judge(bool ended) {
         // Everything of this check is over before the page is judged: the
         // judging may show a modal box, and a new check may start inside it.
         EndCheck();
-        // An empty reply is no answer at all; it must not read as "up to date".
-        if (!reply.empty()) Event_PageRecived(PageOf(reply));
+        Event_PageRecived(PageOf(reply));
         return;
     }
     }
@@ -114,6 +116,7 @@ void WebSocketClass::EndCheck() {
     Close();
     reply_.clear();
     reply_.shrink_to_fit();
+    reader_.Reset();
 }
 
 void WebSocketClass::Fail(int32_t code) {

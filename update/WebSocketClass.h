@@ -2,6 +2,7 @@
 // A small HTTP/1.0 client over the framework's TCP socket: fetches the page
 // at Url and hands on the text after the reply's last page separator.
 #include <cstdint>
+#include "HttpReply.h"
 #include "TCPSocket.h"
 #include "Text.h"
 #include "Timer.h"
@@ -11,7 +12,7 @@ public:
     // Codes of this class's own, reported like the socket layer's.
     enum : int32_t {
         ReplyTooLarge = 1001, // the reply outgrew MaxReplyBytes; the check was ended
-        ReplyCutShort = 1002, // the connection ended before the length the reply announced
+        ReplyCutShort = 1002, // the connection ended before the headers ended or the length they announced came
         ReplyTimedOut = 1003, // the server fell silent, or the reply took too long; the check was ended
     };
     // The most a reply may hold; a server that sends more is cut off.
@@ -59,6 +60,7 @@ private:
     // is whole: the length it announced has come, or the server has closed
     // the connection, as an HTTP/1.0 server does.
     String reply_;
+    HttpReply reader_; // how far reply_ has been read
     // Not a window's timers: they belong to the check and end with it.
     Timer silence_;
     Timer deadline_;

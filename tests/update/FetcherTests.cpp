@@ -28,9 +28,10 @@ struct CheckRig {
 };
 struct UpdateCheck : ::testing::Test, CheckRig {};
 
-// However the reply trickles in, it is judged once, as a whole, when the
-// server ends it; the page is what follows the last "====" CR LF. Host and
-// path come from the address as the fetcher has always read it.
+// A reply without a length is judged once, as a whole, when the server ends
+// it; the page is what follows the last "====" CR LF. The request names the
+// host after "http://www." and the path after it, counted from where the
+// prefix would stand at the start of the address.
 TEST(Fetcher, ReplyIsJudgedOnceWholeWhenTheServerEndsIt) {
     struct Case {
         const char* name;
@@ -40,11 +41,7 @@ TEST(Fetcher, ReplyIsJudgedOnceWholeWhenTheServerEndsIt) {
         const char* requestLine = "GET /quande/quandeupdates.txt HTTP/1.0";
     };
     const Case cases[] = {
-        {"one piece", {Head + NewerList}, "1.1.0 New release"},
-        {"pieces with pauses", {"HTTP/1.0 ", "200 OK\r\n\r\n===", "=\r\n1.0.2 x\nu\n", "----\r\n1.1.0 Later\nu\n"},
-         "1.0.2 x"},
         {"split inside the separator", {Head + "==", "==\r\n1.1.0 After\nu\n"}, "1.1.0 After"},
-        {"no separator: the whole reply is the page", {"1.1.0 Bare\nu\n"}, "1.1.0 Bare"},
         {"equal list", {Head + "====\r\n1.0.2 Current\nu\n"}, ""},
         {"empty page", {Head + "====\r\n"}, ""},
         {"only the last separator counts", {Head + "====\r\n1.9.0 Quoted\n====\r\n1.0.2 Current\n"}, ""},
@@ -74,107 +71,105 @@ TEST(Fetcher, ReplyIsJudgedOnceWholeWhenTheServerEndsIt) {
 }
 
 // How the server ends a scripted reply.
-enum class Ending { Close, Reset, KeepOpen, Trickle };
-
-struct EndingCase {
-    const char* name;
-    std::vector<QByteArray> pieces;
-    Ending ending;
-    const char* outcome; // the one box shown, or the update window's first row (a version first)
-};
+enum class Ending { AtAccept, Close, Reset, KeepOpen, Trickle };
 
 QByteArray Sized(const QByteArray& page, int extra = 0, const QByteArray& name = "Content-Length") {
     return "HTTP/1.0 200 OK\r\n" + name + ": " + QByteArray::number(page.size() + extra) + "\r\n\r\n" + page;
 }
 
-// Runs each case to its one outcome with short time limits, then waits past
-// both limits: a check that has ended shows nothing more, and leaves no
-// connection open.
-void ExpectOneOutcomeEach(const std::vector<EndingCase>& cases) {
+// Every check ends in exactly one outcome: the update window, the "latest
+// version" box, or one failure box. Each reply shape runs to its outcome with
+// short time limits; then the test waits past both limits: nothing more
+// shows, and no connection is left open.
+TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome) {
+    const QByteArray equal = "====\r\n1.0.2 Current\nu\n";
+    const QByteArray quarterMiB(256 * 1024, 'x');
+    // Headers of 20 KiB with the length on their first line.
+    QByteArray longHead = "HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(NewerList.size()) + "\r\n";
+    while (longHead.size() < 20 * 1024) longHead += "X-Filler: " + QByteArray(70, 'f') + "\r\n";
+    longHead += "\r\n";
+    std::vector<QByteArray> bytes; // a whole small reply, one byte per piece
+    for (char c : Sized("====\r\n1.1.0 Piecemeal\nu\n")) bytes.push_back(QByteArray(1, c));
+    struct Row {
+        const char* name;
+        std::vector<QByteArray> pieces;
+        Ending ending;
+        const char* outcome; // the one box shown, or the update window's first row (a version first)
+        int pauseMs = 100;   // after each piece
+    };
+    const char* cut = "Update check failed error:1002";
+    const char* silent = "Update check failed error:1003";
+    const char* closed = "Update check failed error:102";
+    const Row rows[] = {
+        {"whole list with a length, left open", {Sized(NewerList, 0, "content-LENGTH")}, Ending::KeepOpen,
+         "1.1.0 New release"},
+        {"whole list without a length", {Head + NewerList}, Ending::Close, "1.1.0 New release"},
+        {"bytes beyond the length are not the page", {Sized(equal) + "====\r\n1.9.0 Later\nu\n"}, Ending::Close,
+         UpToDate},
+        {"no status line: a bare page", {"1.1.0 Bare\nu\n"}, Ending::Close, "1.1.0 Bare"},
+        {"cut inside the status line", {"HTTP/1.0 20"}, Ending::Close, cut},
+        {"cut after the status line", {"HTTP/1.0 200 OK\r\n"}, Ending::Close, cut},
+        {"cut inside the headers, before a whole length line",
+         {"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Le"}, Ending::Close, cut},
+        {"cut inside the headers, after a length line", {"HTTP/1.0 200 OK\r\nContent-Length: 80\r\n"}, Ending::Close,
+         cut},
+        {"cut in the body", {Sized(NewerList, 10)}, Ending::Close, cut},
+        {"reset in the body", {Sized(NewerList, 10)}, Ending::Reset, cut},
+        {"404 page", {"HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>gone</html>"}, Ending::Close,
+         "Update check failed error:404"},
+        {"status line cut by the close", {"HTTP/1.0 404"}, Ending::Close, "Update check failed error:404"},
+        {"500 page left open", {"HTTP/1.1 500 Internal Server Error\r\n\r\n"}, Ending::KeepOpen,
+         "Update check failed error:500"},
+        {"closed at accept", {}, Ending::AtAccept, closed},
+        {"closed after the request, nothing sent", {}, Ending::Close, closed},
+        {"long headers, the length first, closed", {longHead + NewerList}, Ending::Close, "1.1.0 New release"},
+        {"long headers, the length first, left open", {longHead + NewerList}, Ending::KeepOpen, "1.1.0 New release"},
+        {"silent server", {}, Ending::KeepOpen, silent},
+        {"list without a length, left open", {Head + NewerList}, Ending::KeepOpen, silent},
+        {"never finishes", {Head + "====\r\n"}, Ending::Trickle, silent},
+        {"over 1 MiB", {Head + NewerList, quarterMiB, quarterMiB, quarterMiB, quarterMiB}, Ending::KeepOpen,
+         "Update check failed error:1001"},
+        {"one byte per piece", bytes, Ending::KeepOpen, "1.1.0 Piecemeal", 3},
+    };
     constexpr int SilenceMs = 300, ReplyMs = 800;
-    for (const EndingCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    // A row that fails an assertion ends there; the rows after it still run.
+    const auto run = [&](const Row& row) {
         CheckRig check;
         check.socket.SilenceLimitMs = SilenceMs;
         check.socket.ReplyLimitMs = ReplyMs;
+        check.server.closeOnAccept = row.ending == Ending::AtAccept;
         QElapsedTimer sinceRequest;
         check.Start(check.server.Port());
-        ASSERT_TRUE(check.server.WaitForRequest());
+        if (row.ending != Ending::AtAccept) {
+            ASSERT_TRUE(check.server.WaitForRequest());
+        }
         sinceRequest.start();
-        for (const QByteArray& piece : c.pieces) check.server.Send(piece);
-        if (c.ending == Ending::Close) check.server.Finish();
-        if (c.ending == Ending::Reset) check.server.Reset();
-        for (int i = 0; c.ending == Ending::Trickle && i < 30 && !check.server.ClientClosed(); ++i)
+        for (const QByteArray& piece : row.pieces) check.server.Send(piece, row.pauseMs);
+        if (row.ending == Ending::Close) check.server.Finish();
+        if (row.ending == Ending::Reset) check.server.Reset();
+        for (int i = 0; row.ending == Ending::Trickle && i < 30 && !check.server.ClientClosed(); ++i)
             check.server.Send("x");
         ASSERT_TRUE(WaitForOutcome(check.seen, 3000));
         testing_seams::Pump(std::max<int>(0, ReplyMs + 300 - static_cast<int>(sinceRequest.elapsed())));
-        if (!std::isdigit(static_cast<unsigned char>(c.outcome[0])))
-            check.ExpectOnly(c.outcome);
+        if (!std::isdigit(static_cast<unsigned char>(row.outcome[0])))
+            check.ExpectOnly(row.outcome);
         else {
             EXPECT_EQ(check.seen.boxes, std::vector<String>{});
             ASSERT_NE(OpenUpdateWindow(), nullptr);
-            EXPECT_EQ(Popup(OpenUpdateWindow())->List(0), c.outcome);
+            EXPECT_EQ(Popup(OpenUpdateWindow())->List(0), row.outcome);
         }
         EXPECT_TRUE(check.server.ClientClosed());
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        run(row);
     }
-}
-
-// A page is judged only when the status line, if there is one, says 200 and
-// all the length announced has come; judged at once then, the server need
-// not close.
-TEST(Fetcher, ErrorPagesAndCutRepliesFailWithTheirCode) {
-    const QByteArray equal = "====\r\n1.0.2 Current\nu\n";
-    ExpectOneOutcomeEach({
-        {"404 page", {"HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>gone</html>"}, Ending::Close,
-         "Update check failed error:404"},
-        {"500 page left open", {"HTTP/1.1 500 Internal Server Error\r\n\r\n"}, Ending::KeepOpen,
-         "Update check failed error:500"},
-        {"proxy's status line in pieces", {"HTTP/1.0 50", "2 Bad Gateway\r\n"}, Ending::KeepOpen,
-         "Update check failed error:502"},
-        {"status line cut by the close", {"HTTP/1.0 404"}, Ending::Close, "Update check failed error:404"},
-        {"length come, left open", {Sized(NewerList, 0, "content-LENGTH")}, Ending::KeepOpen, "1.1.0 New release"},
-        {"bytes beyond the length are not the page", {Sized(equal) + "====\r\n1.9.0 Later\nu\n"}, Ending::Close,
-         UpToDate},
-        {"closed before the length", {Sized(NewerList, 10)}, Ending::Close, "Update check failed error:1002"},
-        {"reset before the length", {Sized(NewerList, 10)}, Ending::Reset, "Update check failed error:1002"},
-        {"closed inside the headers", {"HTTP/1.0 200 OK\r\nContent-Length: 80\r\n"}, Ending::Close,
-         "Update check failed error:1002"},
-    });
-}
-
-TEST(Fetcher, SilentOrLingeringServerEndsTheCheck) {
-    ExpectOneOutcomeEach({
-        {"sends nothing", {}, Ending::KeepOpen, "Update check failed error:1003"},
-        {"sends the list without a length and lingers", {Head + NewerList}, Ending::KeepOpen,
-         "Update check failed error:1003"},
-        {"never finishes", {Head + "====\r\n"}, Ending::Trickle, "Update check failed error:1003"},
-    });
 }
 
 TEST_F(UpdateCheck, RefusedConnectionSaysCouldNotConnect) {
     Start(ClosedPort());
     ASSERT_TRUE(WaitForOutcome(seen));
     ExpectOnly(CouldNotConnect);
-}
-
-// A connection closed before any byte of a reply is no answer: it must not
-// read as "up to date".
-TEST_F(UpdateCheck, ServerThatClosesAtOnceShowsNothing) {
-    server.closeOnAccept = true;
-    Start(server.Port());
-    ASSERT_TRUE(testing_seams::PumpUntil([&] { return server.connections == 1; }, 5000));
-    testing_seams::Pump(300);
-    EXPECT_TRUE(seen.boxes.empty() && !OpenUpdateWindow());
-}
-
-TEST_F(UpdateCheck, OversizedReplyEndsTheCheckWithTheLayersCode) {
-    Start(server.Port());
-    ASSERT_TRUE(server.WaitForRequest());
-    server.Send(Head + NewerList);
-    for (int i = 0; i < 6 && !server.ClientClosed(); ++i) server.Send(QByteArray(256 * 1024, 'x'), 50);
-    ASSERT_TRUE(testing_seams::PumpUntil([&] { return server.ClientClosed(); }, 5000));
-    testing_seams::Pump(200);
-    ExpectOnly("Update check failed error:1001");
 }
 
 // A check started while another is under way replaces it: nothing of the
