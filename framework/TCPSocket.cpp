@@ -83,11 +83,6 @@ int32_t TCPSocket::LastErrorCode() const
     return impl_->LastErrorCode();
 }
 
-bool TCPSocket::IsConnected() const
-{
-    return impl_->IsConnected();
-}
-
 void TCPSocket::Close()
 {
     impl_->Close();

@@ -32,7 +32,6 @@ public:
     String ReadAll(); // every byte received and not yet read
     int64_t BytesAvailable() const;
     int32_t LastErrorCode() const;
-    bool IsConnected() const;
     void Close(); // drops the connection without an event
 
 protected:

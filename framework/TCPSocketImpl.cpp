@@ -62,12 +62,6 @@ int64_t TCPSocketImpl::BytesAvailable() const
     return received_.size() + (socket_ ? socket_->bytesAvailable() : 0);
 }
 
-bool TCPSocketImpl::IsConnected() const
-{
-    return socket_ && connected_ && !failed_ &&
-           socket_->state() == QAbstractSocket::ConnectedState;
-}
-
 void TCPSocketImpl::Close()
 {
     Drop();

@@ -25,7 +25,6 @@ public:
     String ReadAll();
     int64_t BytesAvailable() const;
     int32_t LastErrorCode() const { return lastError_; }
-    bool IsConnected() const;
     void Close();
 
 private:
