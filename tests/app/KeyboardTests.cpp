@@ -108,11 +108,4 @@ TEST_F(Keyboard, UpdateWindowDownloadsOnReturnAndQuitsOnCtrlQ) {
     QuitByKeyFrom(w, main);
 }
 
-TEST_F(Keyboard, AboutWindowQuitsOnCtrlQ) {
-    RandomNumGenWin* main = Started();
-    ASSERT_NE(main, nullptr);
-    ASSERT_FALSE(TheApp()->FileAbout_Action());
-    QuitByKeyFrom(OpenWindowOf<AboutWin>(), main);
-}
-
 } // namespace

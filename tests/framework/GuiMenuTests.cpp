@@ -62,27 +62,6 @@ TEST(GuiMenuModel, LookupFindsItemsAtAnyDepthAndShortcutsMapCommandToControl)
     EXPECT_EQ(MenuShortcut(""), QKeySequence());
 }
 
-TEST_F(GuiTest, OneModelDrawnInTwoWindowsKeepsOneCheckedState)
-{
-    auto bar = SmallBar();
-    MenuItem* toggle = bar->Lookup("WebAutoUpdateCheck").get();
-    WinA::Script().create = WinB::Script().create = [bar](Window& w) { w.SetMenuBar(bar); };
-    WinA* a = ImplicitInstance<WinA>();
-    WinB* b = ImplicitInstance<WinB>();
-    EXPECT_EQ(ActionFor(a, bar->Lookup("FileQuit").get())->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    toggle->SetChecked(true);
-    EXPECT_TRUE(ActionFor(a, toggle)->isChecked() && ActionFor(b, toggle)->isChecked());
-    // A handler that flips the model: both views follow the model, not Qt's own flip.
-    StartApp("WebAutoUpdateCheck", [toggle] { toggle->SetChecked(!toggle->Checked()); return false; });
-    ActionFor(a, toggle)->trigger();
-    EXPECT_FALSE(toggle->Checked() || ActionFor(a, toggle)->isChecked() || ActionFor(b, toggle)->isChecked());
-    // Without a handler, Qt's flip of the mark is undone.
-    bar->Lookup("FileAbout")->SetChecked(true);
-    QAction* about = ActionFor(b, bar->Lookup("FileAbout").get());
-    about->trigger();
-    EXPECT_TRUE(about->isChecked());
-}
-
 TEST_F(GuiTest, MenuChoicesGoToTheFrontWindowElseTheApplicationAndQuitEndsTheRun)
 {
     std::vector<std::string> calls;

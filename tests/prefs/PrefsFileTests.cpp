@@ -101,13 +101,6 @@ TEST_F(PrefsFile, AMillionEntriesGoThroughTheFileWhole) {
     EXPECT_EQ(loaded.DefaultOnlyPaths(1000000), "end");
 }
 
-TEST_F(PrefsFile, AFolderInTheWayReadsAsNoPreferencesAndSurvivesASave) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir("prefs.dat"));
-    EXPECT_EQ(KorPreffMod::ReadPreffs(file), "");
-    KorPreffMod::WritePreffs(Hex("00 00 00"), file);
-    EXPECT_TRUE(QFileInfo(path).isDir());
-}
-
 // A pipe in the file's place holds no preferences and must not freeze the
 // start: nothing waits for a writer that never comes. It still counts as
 // there for the start-up, as a file with nothing usable does; a save puts
@@ -133,17 +126,6 @@ TEST_F(PrefsFile, APipeInItsPlaceReadsAsNoPreferencesAtOnceAndASaveReplacesIt) {
     struct stat info {};
     EXPECT_TRUE(stat(QFile::encodeName(elsewhere).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
     EXPECT_TRUE(QFileInfo(dir.filePath("linked")).isSymLink());
-}
-
-// A save cut off before its rename leaves the old file whole and no stray temporary behind.
-TEST_F(PrefsFile, AnInterruptedSaveKeepsTheOldFileWhole) {
-    Put(Hex(GoldenOn));
-    auto stream = file->CreateBinaryFile("text");
-    ASSERT_TRUE(stream);
-    stream->Write("partial");
-    stream.reset();
-    EXPECT_EQ(Get(), GoldenOn);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
 }
 
 TEST_F(PrefsFile, ASaveIntoAReadOnlyFolderKeepsTheOldFile) {
