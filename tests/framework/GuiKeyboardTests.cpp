@@ -1,9 +1,7 @@
 // The keyboard as a user meets it: Return for the default button wherever
 // the focus stands, fields without a length limit, and the menu bar's
 // shortcuts in every window that shows the bar, drawn there or not.
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QTest>
 #include "Application.h"
 #include "GuiTestWindows.h"
@@ -93,34 +91,20 @@ TEST_F(GuiTest, ReturnPressesTheDefaultButtonWhereverTheFocusIsUnlessAFieldUsesI
 }
 
 // LimitText 0 means no limit: Qt's own 32,767 characters must not cut what
-// is set, typed or pasted.
-TEST_F(GuiTest, FieldsAndTextAreasHoldTextsBeyondQtsDefaultLimit)
+// a field is given or what is typed after it.
+TEST_F(GuiTest, FieldsHoldTextsBeyondQtsDefaultLimit)
 {
     WinA::Script().create = [](Window& w) {
         Add<TextField>(w, {.Name = "Field", .Class = ControlClass::TextField, .Width = 100, .Height = 22});
-        Add<TextArea>(w, {.Name = "Area", .Class = ControlClass::TextArea, .Top = 30, .Width = 100, .Height = 60});
     };
     WinA* w = ImplicitInstance<WinA>();
     ShowActive(w);
-    const String longText(33000, 'x'); // just past 32,767
     auto* field = w->Find<TextField>("Field");
-    auto* area = w->Find<TextArea>("Area");
-    field->SetText(longText);
-    area->SetText(longText);
-    for (Control* c : std::initializer_list<Control*>{field, area}) {
-        c->Widget()->setFocus();
-        QTest::keyClick(c->Widget(), Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClicks(c->Widget(), "yz");
-    }
-    // Compared as booleans: a failure must not print 33,000 characters.
-    EXPECT_TRUE(field->Text() == longText + "yz") << field->Text().size();
-    EXPECT_TRUE(area->Text() == longText + "yz") << area->Text().size();
-    auto* edit = static_cast<QLineEdit*>(field->Widget());
-    edit->selectAll();
-    edit->copy();
-    edit->end(false);
-    edit->paste();
-    EXPECT_EQ(field->Text().size(), 2 * (longText.size() + 2)) << "pasting keeps all of it";
+    field->SetText(String(33000, 'x')); // just past 32,767
+    field->Widget()->setFocus();
+    QTest::keyClick(field->Widget(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(field->Widget(), "yz");
+    EXPECT_EQ(field->Text().size(), 33002u);
 }
 
 // A window that shows the menu bar but set none of its own draws the

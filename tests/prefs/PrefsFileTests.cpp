@@ -78,19 +78,6 @@ TEST_F(PrefsFile, DamagedFilesGiveThePayloadTheyHoldOrNone) {
     }
 }
 
-// Whatever the bytes, the payload fits in the file and loads into a record.
-TEST_F(PrefsFile, RandomBytesNeverGiveMoreThanTheFileHolds) {
-    std::mt19937 gen(20240607);
-    for (int round = 0; round < 300; ++round) {
-        String bytes = round % 2 ? Header : String();
-        for (auto i = gen() % 64; i > 0; --i) bytes += static_cast<char>(gen() % 4 ? gen() % 8 : gen() % 256);
-        Put(bytes);
-        const String payload = KorPreffMod::ReadPreffs(file);
-        EXPECT_LE(payload.size(), bytes.size()) << Dump(bytes);
-        QuandePrefs().PopFromString(payload); // loading whatever came out must not fault
-    }
-}
-
 // A store far past any fixed read size goes through the file whole, and loads in linear time.
 TEST_F(PrefsFile, AMillionEntriesGoThroughTheFileWhole) {
     defaultpreffOnlydata store, loaded;
