@@ -2,20 +2,24 @@
 // which window opens first, the terms' two answers, the splash's hand-over
 // (once, whichever trigger comes first), and when the file is written.
 #include "AppRun.h"
+#include "KeyPress.h"
 
 namespace {
 
 using Startup = AppRun;
 
 // Before the terms are answered a toggle writes nothing (a file would let
-// the next start skip them); Disagree quits with status 0 and the next
-// start asks again. The choice is saved with the acceptance, also by a quit
+// the next start skip them), and the terms window takes no menu shortcut;
+// Disagree quits with status 0 and the next start asks again. The choice is saved with the acceptance, also by a quit
 // before the hand-over, and a splash press once the run is quitting starts nothing.
 TEST_F(Startup, WithoutFileTheTermsDecide) {
     Begin();
     ASSERT_TRUE(OpenWindowOf<TermsWin>() && OpenWindowOf<TermsWin>()->Visible());
     EXPECT_EQ(OpenWindowOf<SplashWin>(), nullptr);
     EXPECT_FALSE(MainShown());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(OpenWindowOf<TermsWin>()->Widget()));
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(testing_seams::RunQuit());
     Toggle();
     Answer("PushButton2");
     EXPECT_TRUE(testing_seams::RunQuit() && testing_seams::RunExitCode() == 0) << testing_seams::RunExitCode();

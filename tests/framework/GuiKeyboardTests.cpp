@@ -1,15 +1,10 @@
 // The keyboard as a user meets it: Return for the default button wherever
-// the focus stands, fields without a length limit, and the menu bar's
-// shortcuts in every window that shows the bar, drawn there or not.
-#include <QMenuBar>
+// the focus stands, and fields without a length limit.
 #include <QTest>
-#include "Application.h"
 #include "GuiTestWindows.h"
 #include "KeyPress.h"
 
 namespace {
-using WinC = ScriptedWindow<3>;
-
 template <class T> T* Add(Window& w, ControlRow row)
 {
     return dynamic_cast<T*>(static_cast<WinA&>(w).AddControl(row));
@@ -21,27 +16,6 @@ void ShowActive(Window* w)
     ASSERT_TRUE(QTest::qWaitForWindowActive(w->Widget()));
 }
 
-// A run whose application bar holds File > Command (Ctrl+K, counted) and Quit (Ctrl+Q).
-std::shared_ptr<MenuBar> BeginRunWithBar(int* commands)
-{
-    auto bar = std::make_shared<MenuBar>();
-    auto file = std::make_shared<MenuItem>();
-    file->SetText("&File");
-    bar->Append(file);
-    const std::pair<std::shared_ptr<MenuItem>, const char*> items[] = {
-        {std::make_shared<MenuItem>(), "Cmd+K"}, {std::make_shared<QuitMenuItem>(), "Cmd+Q"}};
-    for (const auto& [item, keys] : items) {
-        item->SetName(keys);
-        item->SetText(keys);
-        item->SetKeyboardShortcut(keys);
-        file->Append(item);
-    }
-    auto app = std::make_unique<Application>();
-    app->SetMenuBar(bar);
-    app->AddMenuHandler("Cmd+K", [commands] { return ++*commands, false; });
-    testing_seams::BeginRun([&] { RegisterAppObject(std::move(app)); });
-    return bar;
-}
 } // namespace
 
 // The default button stays the default when the focus leaves it (Qt drops a
@@ -107,40 +81,3 @@ TEST_F(GuiTest, FieldsHoldTextsBeyondQtsDefaultLimit)
     EXPECT_EQ(field->Text().size(), 33002u);
 }
 
-// A window that shows the menu bar but set none of its own draws the
-// application's and answers its shortcuts; a window that hides the menu bar
-// draws none and answers none.
-TEST_F(GuiTest, MenuShortcutsActInEveryWindowThatShowsTheMenuBar)
-{
-    int commands = 0;
-    WinC::Script() = WindowScript();
-    const auto bar = BeginRunWithBar(&commands);
-    WinA::Script().props.MenuBarVisible = false; // as the terms and splash windows
-    WinB::Script().create = [](Window& w) {
-        Add<TextField>(w, {.Name = "Field", .Class = ControlClass::TextField, .Width = 100, .Height = 22, .Text = "kept"});
-    };
-    WinC::Script().create = [bar](Window& w) { w.SetMenuBar(bar); };
-
-    WinC* drawing = ImplicitInstance<WinC>();
-    ShowActive(drawing);
-    Key(Qt::Key_K, Qt::ControlModifier);
-    EXPECT_EQ(commands, 1) << "in the window that draws the bar";
-
-    WinA* hiding = ImplicitInstance<WinA>();
-    ShowActive(hiding);
-    Key(Qt::Key_K, Qt::ControlModifier);
-    Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(commands, 1) << "in a window that hides the menu bar";
-    EXPECT_FALSE(testing_seams::RunQuit());
-
-    WinB* showing = ImplicitInstance<WinB>();
-    ShowActive(showing);
-    showing->ControlByName("Field")->Widget()->setFocus();
-    Key(Qt::Key_K, Qt::ControlModifier);
-    EXPECT_EQ(commands, 2) << "in a window that shows the application's bar";
-    EXPECT_EQ(showing->Widget()->findChildren<QMenuBar*>().size(), 1);
-    EXPECT_EQ(hiding->Widget()->findChild<QMenuBar*>(), nullptr);
-    EXPECT_EQ(showing->Find<TextField>("Field")->Text(), "kept");
-    Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(testing_seams::RunQuit());
-}
