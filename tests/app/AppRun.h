@@ -103,6 +103,15 @@ protected:
         OpenWindowOf<TermsWin>()->Find<PushButton>(button)->Push();
         Settle();
     }
+    // Terms agreed before, automatic checks off, handed over to the main window, which is active.
+    RandomNumGenWin* Started() {
+        WritePrefs(GoldenPrefs(true));
+        Begin();
+        PressSplash();
+        RandomNumGenWin* main = OpenWindowOf<RandomNumGenWin>();
+        EXPECT_TRUE(main && QTest::qWaitForWindowActive(main->Widget()));
+        return main;
+    }
     static void PressSplash() { // on the window itself, which hands over
         ASSERT_NE(OpenWindowOf<SplashWin>(), nullptr);
         OpenWindowOf<SplashWin>()->PressAt(5, 5);

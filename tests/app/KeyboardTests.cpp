@@ -25,15 +25,6 @@ void TypeInto(TextField* field, const char* text) {
 
 class Keyboard : public AppRun {
 protected:
-    // Terms agreed, automatic checks off, handed over to the main window.
-    RandomNumGenWin* Started() {
-        WritePrefs(GoldenPrefs(true));
-        Begin();
-        PressSplash();
-        RandomNumGenWin* main = OpenWindowOf<RandomNumGenWin>();
-        EXPECT_TRUE(main && QTest::qWaitForWindowActive(main->Widget()));
-        return main;
-    }
     static void Activate(Window* w) {
         w->Show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w->Widget()));

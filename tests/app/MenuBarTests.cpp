@@ -10,16 +10,7 @@
 
 namespace {
 
-class MenuBarUse : public AppRun {
-protected:
-    // Terms agreed, automatic checks off, handed over to the main window.
-    RandomNumGenWin* Started() {
-        WritePrefs(GoldenPrefs(true));
-        Begin();
-        PressSplash();
-        return OpenWindowOf<RandomNumGenWin>();
-    }
-};
+using MenuBarUse = AppRun;
 
 // The content area keeps the table's size below the bar, so every control
 // keeps its place within it; every label's text fits, so none shows a bar.
