@@ -1,14 +1,12 @@
 // The running application at the keyboard: Return draws from the main
 // window's fields and the result shows whole whatever its length; Return
-// downloads in the update window; the menu's shortcuts act from the About
-// and update windows too.
+// downloads in the update window, where the menu's shortcuts act too.
 #include "AppRun.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "AboutWin.h"
 #include "KeyPress.h"
 #include "UpDateWin.h"
 #include "UpdateList.h"
@@ -28,23 +26,6 @@ protected:
     static void Activate(Window* w) {
         w->Show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w->Widget()));
-    }
-    // Ctrl+Q from the window in front quits the run and saves the file;
-    // the main window's selected text is left alone by an Edit shortcut
-    // given while another window is in front.
-    void QuitByKeyFrom(Window* front, RandomNumGenWin* main) {
-        auto* field = static_cast<QLineEdit*>(main->Find<TextField>("EditField1")->Widget());
-        main->Widget()->activateWindow();
-        field->setFocus();
-        field->selectAll();
-        Activate(front);
-        ASSERT_TRUE(field->hasSelectedText());
-        Key(Qt::Key_X, Qt::ControlModifier);
-        EXPECT_EQ(field->text(), QStringLiteral("40"));
-        Key(Qt::Key_Q, Qt::ControlModifier);
-        EXPECT_TRUE(testing_seams::RunQuit());
-        Finish();
-        EXPECT_EQ(ReadPrefs(), GoldenPrefs(true));
     }
 };
 
@@ -79,10 +60,15 @@ TEST_F(Keyboard, ReturnInAFieldDrawsAndEveryNumberShowsWhole) {
 }
 
 // The popup has the focus: a key moves to the second record and Return
-// asks the opener for its address; then Ctrl+Q quits from this window.
+// asks the opener for its address. The menu's shortcuts act from this
+// window: Ctrl+X cuts in its own focused control, not in the main window's
+// selected field, and Ctrl+Q quits, saving the file.
 TEST_F(Keyboard, UpdateWindowDownloadsOnReturnAndQuitsOnCtrlQ) {
     RandomNumGenWin* main = Started();
     ASSERT_NE(main, nullptr);
+    auto* field = static_cast<QLineEdit*>(main->Find<TextField>("EditField1")->Widget());
+    field->setFocus();
+    field->selectAll();
     UpDateWin* w = TheUpDateWin();
     w->Show();
     w->updata = ParseUpdateList("1.2.0 Newest\nhttp://dl.example.test/120.zip\nOne.\n----\r\n"
@@ -96,7 +82,13 @@ TEST_F(Keyboard, UpdateWindowDownloadsOnReturnAndQuitsOnCtrlQ) {
     Key(Qt::Key_Return);
     EXPECT_EQ(urls_, std::vector<String>{"http://dl.example.test/110.zip"});
     EXPECT_TRUE(w->Visible());
-    QuitByKeyFrom(w, main);
+    ASSERT_TRUE(field->hasSelectedText());
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("40"));
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(testing_seams::RunQuit());
+    Finish();
+    EXPECT_EQ(ReadPrefs(), GoldenPrefs(true));
 }
 
 } // namespace
