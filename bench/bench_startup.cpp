@@ -4,7 +4,6 @@
 // grows busier or quieter weighs on all of them alike.
 // Usage: bench_startup <rounds> <probe.so> <name>=<program> ...
 // The first program is the one measured; the others are its yardsticks.
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+#include "Median.h"
 
 extern char** environ;
 
@@ -48,13 +48,6 @@ long long NowNs()
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 [[noreturn]] void Fail(const std::string& what)

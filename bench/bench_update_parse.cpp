@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 #include "HttpReply.h"
+#include "Median.h"
 #include "UpdateList.h"
 #include "WebSocketClass.h"
 
@@ -112,12 +113,6 @@ double ReadInPieces(const String& reply, size_t piece) {
     const auto end = std::chrono::steady_clock::now();
     if (verdict.state != HttpReply::State::Whole || verdict.length != reply.size()) return -1;
     return std::chrono::duration<double, std::nano>(end - start).count() / static_cast<double>(reply.size());
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 } // namespace
