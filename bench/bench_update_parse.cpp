@@ -7,7 +7,6 @@
 // own size, so the two take about as long per byte.
 // Usage: bench_update_parse [samples]
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +15,7 @@
 #include <vector>
 #include "HttpReply.h"
 #include "Median.h"
+#include "PlainUpdateListReader.h"
 #include "UpdateList.h"
 #include "WebSocketClass.h"
 
@@ -32,52 +32,6 @@ String MakeReply(size_t bytes) {
         record += "What changed in this release.\nAnother line.\n";
         if (reply.size() + record.size() > bytes) return reply;
         reply += record;
-    }
-}
-
-// The leading decimal number of a version part; the pages here hold no
-// other kind.
-int64_t PartValue(std::string_view part) {
-    int32_t value = 0;
-    std::from_chars(part.data(), part.data() + part.size(), value);
-    return value;
-}
-
-int32_t ReferenceVersion(std::string_view title) {
-    std::string_view version = title.substr(0, title.find(' '));
-    int64_t parts[3] = {};
-    for (int64_t& part : parts) {
-        const size_t dot = version.find('.');
-        part = PartValue(version.substr(0, dot));
-        version = dot == std::string_view::npos ? std::string_view() : version.substr(dot + 1);
-    }
-    const int64_t sum = 100 * parts[0] + 10 * parts[1] + parts[2];
-    return static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
-}
-
-// The plain reader: records split on "----" CR LF, each record's first two
-// lines and the rest with LF turned into CR.
-UpdateList ReferenceParse(std::string_view page) {
-    constexpr std::string_view separator = "----\r\n";
-    UpdateList result;
-    result.info = std::make_shared<UpdateInfoClass>();
-    if (page.empty()) return result;
-    for (size_t from = 0;;) {
-        const size_t at = page.find(separator, from);
-        std::string_view rec = page.substr(from, at == std::string_view::npos ? at : at - from);
-        const size_t lf1 = rec.find('\n');
-        const size_t lf2 = lf1 == std::string_view::npos ? lf1 : rec.find('\n', lf1 + 1);
-        std::string_view title = rec.substr(0, lf1);
-        std::string_view address = lf1 == std::string_view::npos ? std::string_view() : rec.substr(lf1 + 1, lf2 - lf1 - 1);
-        std::string_view rest = lf2 == std::string_view::npos ? std::string_view() : rec.substr(lf2 + 1);
-        String info(rest);
-        std::replace(info.begin(), info.end(), '\n', '\r');
-        result.info->OS.Append(String(title));
-        result.info->newurl.Append(String(address));
-        result.info->Updateinfo.Append(std::move(info));
-        result.best = std::max(result.best, ReferenceVersion(title));
-        if (at == std::string_view::npos) return result;
-        from = at + separator.size();
     }
 }
 

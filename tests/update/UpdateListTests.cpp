@@ -5,7 +5,7 @@
 #include <cstring>
 #include <random>
 #include <vector>
-#include "ReferenceUpdateList.h"
+#include "PlainUpdateListReader.h"
 #include "UpdateList.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 // A plain reader of update lists whose lines end with LF, written apart from
-// the program's own to check it and to time it against: records split on
+// the program's own: the benchmark times the program's reader against it,
+// and the tests take it as the yardstick for LF lists. Records split on
 // "----" CR LF; each record's first line is its title, the second its
 // address, the rest its information with every LF turned into CR; the best
 // version is 100 x major + 10 x minor + patch of the title's first word,
