@@ -8,7 +8,6 @@
 
 #include "AboutWin.h"
 #include "CachedPicture.h"
-#include "Texts.h"
 
 namespace {
 

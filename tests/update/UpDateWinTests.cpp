@@ -4,7 +4,6 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include "ElidingComboBox.h"
-#include "ScrollingLabel.h"
 #include "UpdateList.h"
 #include "UpdateTestKit.h"
 
@@ -83,13 +82,13 @@ TEST(UpDateWin, LongNotesScrollToTheEndAndLongTitlesEndInAnEllipsis) {
     UpDateWin* w = Filled({{title, "http://dl.example.test/110.zip", sixteen}, {"1.0.2 Short", "u", "One line."}});
     testing_seams::Pump(50);
 
-    const auto* notes = static_cast<ScrollingLabel*>(w->Find<StaticText>("StaticText2")->Widget());
+    QWidget* notes = w->Find<StaticText>("StaticText2")->Widget();
     QScrollBar* bar = notes->findChild<QScrollBar*>();
     ASSERT_TRUE(bar->isVisible());
     const QPoint inside = notes->rect().center();
     for (int i = 0; i < 40; ++i) {
         QWheelEvent down(inside, notes->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(const_cast<ScrollingLabel*>(notes), &down);
+        QApplication::sendEvent(notes, &down);
     }
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_GE(bar->maximum() + notes->height(), 16 * notes->fontMetrics().lineSpacing())

@@ -73,14 +73,12 @@ inline bool WaitForOutcome(const ObservedEffects& seen, int ms = 5000) {
 class ScriptedServer {
 public:
     bool closeOnAccept = false; // drop each connection the moment it arrives
-    int connections = 0;
     QByteArray received; // what the latest connection sent
 
     ScriptedServer() {
         server_.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&server_, &QTcpServer::newConnection, [this] {
             while (QTcpSocket* c = server_.nextPendingConnection()) {
-                ++connections;
                 if (closeOnAccept) c->close();
                 conn_ = c;
                 received.clear();
