@@ -39,6 +39,7 @@ int RunApplication(int argc, char** argv, const std::function<void()>& startup)
     int qtArgc = argc > 0 ? 1 : 0;
     char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
     std::optional<ExitDeadline> deadline; // outlives the QApplication below
+    // Only while the platform starts: no display then ends the process with one line.
     std::optional<DisplayGuard> guard(std::in_place);
     QApplication qapp(qtArgc, qtArgv);
     guard.reset();

@@ -12,8 +12,6 @@ public:
     explicit ScrollingLabel(QWidget* parent);
     // After the text changes: decides whether the bar is needed.
     void TextChanged();
-    // The height the text takes when wrapped at this width.
-    int TextHeight(int width) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,5 +21,7 @@ protected:
 
 private:
     int TextFlags() const;
+    // The height the text takes when wrapped at this width.
+    int TextHeight(int width) const;
     QScrollBar* bar_;
 };
