@@ -10,6 +10,7 @@
 #include <functional>
 #include <future>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include "BinaryMod.h"
@@ -113,6 +114,17 @@ TEST_F(PrefsFile, APipeInItsPlaceReadsAsNoPreferencesAtOnceAndASaveReplacesIt) {
     struct stat info {};
     EXPECT_TRUE(stat(QFile::encodeName(elsewhere).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
     EXPECT_TRUE(QFileInfo(dir.filePath("linked")).isSymLink());
+}
+
+// Another save holds the lock on the temporary file for good: this save
+// gives up and leaves the file as it was, never writing beside the other.
+TEST_F(PrefsFile, ASaveThatCannotTakeTheLockLeavesTheFile) {
+    Put(Hex(GoldenOn));
+    const int other = open(QFile::encodeName(path + ".tmp").constData(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_TRUE(other >= 0 && flock(other, LOCK_EX) == 0);
+    KorPreffMod::WritePreffs(QuandePrefs{true, nullptr}.ToString(), file);
+    EXPECT_EQ(Get(), GoldenOn);
+    close(other);
 }
 
 TEST_F(PrefsFile, ASaveIntoAReadOnlyFolderKeepsTheOldFile) {
