@@ -58,8 +58,8 @@ TEST(Fetcher, ReplyIsJudgedOnceWholeWhenTheServerEndsIt) {
         check.socket.Url = c.url;
         check.socket.WebConnect();
         ASSERT_TRUE(check.server.WaitForRequest());
-        EXPECT_EQ(check.server.received, QByteArray(c.requestLine) + "\r\nUser-Agent: Quandelvorix" + AppVersion +
-                                             " (Macintosh)\r\nHost: " + QByteArray::fromStdString(host) + "\r\n\r\n");
+        EXPECT_EQ(check.server.received.toStdString(), c.requestLine + String("\r\nUser-Agent: Quandelvorix") +
+                                                           AppVersion + " (Macintosh)\r\nHost: " + host + "\r\n\r\n");
         for (const QByteArray& piece : c.pieces) check.server.Send(piece);
         EXPECT_TRUE(check.seen.boxes.empty() && !OpenUpdateWindow()) << "judged before the reply ended";
         check.server.Finish();
