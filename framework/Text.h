@@ -22,6 +22,12 @@ std::vector<std::string_view> SplitFieldViews(std::string_view s, std::string_vi
 // returns rest up to its first sep and leaves rest holding what follows that
 // sep; returns all of rest and leaves it empty when it holds no sep.
 std::string_view NextField(std::string_view& rest, std::string_view sep);
+// The line without the CR that a CR LF line end leaves on it once cut at LF.
+inline std::string_view WithoutCR(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
 String ReplaceAll(const String& s, const String& find, const String& replacement);
 String Chr(int32_t code);     // one byte; codes outside 0..255 give ""
 int32_t Asc(const String& s); // code of the first byte, 0 for ""

@@ -1,5 +1,7 @@
 #include "HttpReply.h"
 
+#include "Text.h"
+
 namespace {
 
 constexpr int32_t StatusOK = 200;
@@ -9,11 +11,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string_view WithoutCR(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line;
-}
 
 enum class Form { None, Beginning, StatusLine };
 

@@ -7,13 +7,9 @@ constexpr std::string_view RecordSeparator = "----\r\n";
 constexpr std::string_view LF = "\n";
 constexpr char CR = '\r';
 
-// A line ends at LF; a CR right before it belongs to the line end, so a
-// list written with CR LF reads exactly as one written with LF, and no
+// A line ends at LF; a CR right before it belongs to the line end (WithoutCR),
+// so a list written with CR LF reads exactly as one written with LF, and no
 // address reaches the browser with a CR stuck to it.
-std::string_view WithoutCR(std::string_view line) {
-    if (!line.empty() && line.back() == CR) line.remove_suffix(1);
-    return line;
-}
 
 // The information lines, each ended by CR as the window shows them.
 String InformationText(std::string_view info) {
