@@ -25,6 +25,7 @@ const WindowProperties kProperties{
 using CC = ControlClass;
 
 // Positions are window coordinates, also for the controls inside the group box.
+// clang-format off
 const ControlRow kControls[] = {
     {.Name = "GroupBox1", .Class = CC::GroupBox, .Left = 7, .Top = 7, .Width = 443, .Height = 160,
      .Text = "", .TextFont = "Geneva", .TextSize = 11, .TabIndex = 3},
@@ -47,16 +48,24 @@ const ControlRow kControls[] = {
      .Multiline = true, .TabIndex = 0},
     {.Name = "StaticText2", .Class = CC::StaticText, .Left = 113, .Top = 48, .Width = 331, .Height = 25,
      .Text = "Used to generate random numbers within a preset range.\r", .TextFont = "Geneva", .TextSize = 11,
-     .TextAlign = 1, .Multiline = true, .TabIndex = 1},
+     .TextAlign = 1, .Multiline = true, .TabIndex = 1}
 };
+// clang-format on
 
 } // namespace
 
-void AboutWin::Layout() { ApplyProperties(kProperties); }
+void AboutWin::Layout()
+{
+    ApplyProperties(kProperties);
+}
 
-void AboutWin::CreateControls() { CreateControls0(); }
+void AboutWin::CreateControls()
+{
+    CreateControls0();
+}
 
-void AboutWin::CreateControls0() {
+void AboutWin::CreateControls0()
+{
     for (const ControlRow& row : kControls) AddControl(row);
     if (auto* icon = Find<ImageWell>("ImageWell1")) icon->SetImage(quandeicon());
     if (auto* link = Find<StaticText>("StaticText5")) {
@@ -64,21 +73,27 @@ void AboutWin::CreateControls0() {
     }
 }
 
-void AboutWin::Event_Open() {
+void AboutWin::Event_Open()
+{
     // The window's own version text, deliberately not built from AppVersion.
     if (auto* version = Find<StaticText>("StaticText6")) version->SetText("Version: 1.0.2");
     if (auto* notice = Find<StaticText>("StaticText3")) notice->SetText(RightsNotice);
 }
 
-bool AboutWin::StaticText5_MouseDown(int /*x*/, int /*y*/) {
+bool AboutWin::StaticText5_MouseDown(int /*x*/, int /*y*/)
+{
     ShowURL(HomePageURL);
     return false;
 }
 
 // A press anywhere the window hears of closes it.
-bool AboutWin::Event_MouseDown(int /*x*/, int /*y*/) {
+bool AboutWin::Event_MouseDown(int /*x*/, int /*y*/)
+{
     Close();
     return false;
 }
 
-AboutWin* TheAboutWin() { return ImplicitInstance<AboutWin>(); }
+AboutWin* TheAboutWin()
+{
+    return ImplicitInstance<AboutWin>();
+}

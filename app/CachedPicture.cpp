@@ -3,9 +3,11 @@
 #include <utility>
 
 CachedPicture::CachedPicture(FolderSource folder, String fileName)
-    : folder_(std::move(folder)), fileName_(std::move(fileName)) {}
+    : folder_(std::move(folder)), fileName_(std::move(fileName))
+{ }
 
-std::shared_ptr<Picture> CachedPicture::Get() {
+std::shared_ptr<Picture> CachedPicture::Get()
+{
     if (pic_) return pic_;
     std::shared_ptr<FolderItem> folder = folder_ ? folder_() : nullptr;
     if (!folder) return nullptr;

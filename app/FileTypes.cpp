@@ -4,7 +4,8 @@ namespace FileTypes {
 
 std::unique_ptr<FileType> pText;
 
-void Initialize() {
+void Initialize()
+{
     pText = std::make_unique<FileType>();
     pText->SetName("text");
     pText->SetExtensions("");

@@ -39,24 +39,40 @@ std::shared_ptr<MenuBar1> implicitInstance;
 
 } // namespace
 
-void MenuBar1::Constructor() {
+void MenuBar1::Constructor()
+{
     Untitled1();
     Untitled2();
     Untitled3();
     Untitled4();
 }
 
-void MenuBar1::Untitled1() { BuildRows(1, 3); }
-void MenuBar1::Untitled2() { BuildRows(4, 10); }
-void MenuBar1::Untitled3() { BuildRows(11, 12); }
-void MenuBar1::Untitled4() { BuildRows(13, 19); }
+void MenuBar1::Untitled1()
+{
+    BuildRows(1, 3);
+}
+void MenuBar1::Untitled2()
+{
+    BuildRows(4, 10);
+}
+void MenuBar1::Untitled3()
+{
+    BuildRows(11, 12);
+}
+void MenuBar1::Untitled4()
+{
+    BuildRows(13, 19);
+}
 
-void MenuBar1::BuildRows(int first, int last) {
+void MenuBar1::BuildRows(int first, int last)
+{
     for (int n = first; n <= last; ++n) {
         const MenuRow& row = kRows[n - 1];
         std::shared_ptr<MenuItem> item;
-        if (row.RowKind == Kind::Quit) item = std::make_shared<QuitMenuItem>();
-        else item = std::make_shared<MenuItem>();
+        if (row.RowKind == Kind::Quit)
+            item = std::make_shared<QuitMenuItem>();
+        else
+            item = std::make_shared<MenuItem>();
         item->SetName(row.Name);
         item->SetAutoEnable(true);
         item->SetText(row.Text);
@@ -69,7 +85,8 @@ void MenuBar1::BuildRows(int first, int last) {
     }
 }
 
-std::shared_ptr<MenuBar1> TheMenuBar1() {
+std::shared_ptr<MenuBar1> TheMenuBar1()
+{
     if (!implicitInstance) {
         auto bar = std::make_shared<MenuBar1>();
         bar->Constructor();
@@ -78,4 +95,7 @@ std::shared_ptr<MenuBar1> TheMenuBar1() {
     return implicitInstance;
 }
 
-void ReleaseMenuBar1() { implicitInstance.reset(); }
+void ReleaseMenuBar1()
+{
+    implicitInstance.reset();
+}

@@ -2,12 +2,14 @@
 
 #include "CachedPicture.h"
 
-std::shared_ptr<Picture> brackwaterbackground() {
+std::shared_ptr<Picture> brackwaterbackground()
+{
     static CachedPicture pic(ResourcesFolder, "brackwaterbackground.jpg");
     return pic.Get();
 }
 
-std::shared_ptr<Picture> quandeicon() {
+std::shared_ptr<Picture> quandeicon()
+{
     static CachedPicture pic(ResourcesFolder, "quandeicon.jpg");
     return pic.Get();
 }

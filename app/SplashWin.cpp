@@ -25,6 +25,7 @@ const WindowProperties kProperties{
 
 using CC = ControlClass;
 
+// clang-format off
 const ControlRow kControls[] = {
     {.Name = "StaticText1", .Class = CC::StaticText, .Left = 11, .Top = 152, .Width = 400, .Height = 37,
      .Text = SplashCredits, .TextFont = "Geneva", .TextSize = 12, .Bold = true, .TextAlign = 1,
@@ -45,21 +46,27 @@ const ControlRow kControls[] = {
      .Text = "", .TextFont = "Geneva", .TextSize = 10, .TextAlign = 0, .TextColor = 0x000000, .TabIndex = 5},
     {.Name = "StaticText7", .Class = CC::StaticText, .Left = 11, .Top = 216, .Width = 320, .Height = 18,
      .Text = "Loading...", .TextFont = "New York", .TextSize = 11, .TextAlign = 0, .TextColor = 0x000000,
-     .TabIndex = 7},
+     .TabIndex = 7}
 };
+// clang-format on
 
 const int kHandOverAfterMs = 4000;
 
 } // namespace
 
-void SplashWin::Layout() {
+void SplashWin::Layout()
+{
     SetBackdrop(brackwaterbackground());
     ApplyProperties(kProperties);
 }
 
-void SplashWin::CreateControls() { CreateControls0(); }
+void SplashWin::CreateControls()
+{
+    CreateControls0();
+}
 
-void SplashWin::CreateControls0() {
+void SplashWin::CreateControls0()
+{
     for (const ControlRow& row : kControls) AddControl(row);
     if (auto* link = Find<StaticText>("StaticText3")) {
         link->MouseDown = [this](int x, int y) { return StaticText3_MouseDown(x, y); };
@@ -70,29 +77,42 @@ void SplashWin::CreateControls0() {
     timer1->Action = [this] { Timer1_Action(); };
 }
 
-void SplashWin::Event_Open() {
+void SplashWin::Event_Open()
+{
     if (auto* version = Find<StaticText>("StaticText6")) version->SetText(AppVersion);
     if (auto* notice = Find<StaticText>("StaticText2")) notice->SetText(RightsNotice);
 }
 
 // Every trigger hands over; the application continues the start-up only once.
 // While the run is ending the application object may already be gone.
-void SplashWin::HandOver() {
+void SplashWin::HandOver()
+{
     if (App* app = TheApp()) app->StartupAfterSplash();
 }
 
-void SplashWin::Timer1_Action() { HandOver(); }
+void SplashWin::Timer1_Action()
+{
+    HandOver();
+}
 
-void SplashWin::Event_Close() { HandOver(); }
+void SplashWin::Event_Close()
+{
+    HandOver();
+}
 
-bool SplashWin::Event_MouseDown(int /*x*/, int /*y*/) {
+bool SplashWin::Event_MouseDown(int /*x*/, int /*y*/)
+{
     HandOver();
     return false;
 }
 
-bool SplashWin::StaticText3_MouseDown(int /*x*/, int /*y*/) {
+bool SplashWin::StaticText3_MouseDown(int /*x*/, int /*y*/)
+{
     ShowURL(HomePageURL);
     return false;
 }
 
-SplashWin* TheSplashWin() { return ImplicitInstance<SplashWin>(); }
+SplashWin* TheSplashWin()
+{
+    return ImplicitInstance<SplashWin>();
+}

@@ -24,22 +24,28 @@ const MenuBinding kMenuBindings[] = {
 
 } // namespace
 
-void RunStartup() {
+void RunStartup()
+{
     InitFileTypes();
     NewAppInstance();
     ApplicationAddMenuHandlers();
     MakeDefaultView();
 }
 
-void InitFileTypes() { FileTypes::Initialize(); }
+void InitFileTypes()
+{
+    FileTypes::Initialize();
+}
 
-void NewAppInstance() {
+void NewAppInstance()
+{
     auto app = std::make_unique<App>();
     app->SetMenuBar(TheMenuBar1());
     RegisterAppObject(std::move(app));
 }
 
-void ApplicationAddMenuHandlers() {
+void ApplicationAddMenuHandlers()
+{
     App* app = TheApp();
     if (!app) return;
     for (const MenuBinding& binding : kMenuBindings) {
@@ -51,9 +57,13 @@ void ApplicationAddMenuHandlers() {
 }
 
 // The main window is made hidden; the hand-over shows it.
-void MakeDefaultView() { TheRandomNumGenWin(); }
+void MakeDefaultView()
+{
+    TheRandomNumGenWin();
+}
 
-void ReleaseModuleObjects() {
+void ReleaseModuleObjects()
+{
     FileTypes::pText.reset();
     ReleaseMenuBar1();
 }

@@ -13,7 +13,8 @@
 #include "Text.h"
 #include "UpdateList.h"
 
-inline int32_t ReferenceVersion(std::string_view title) {
+inline int32_t ReferenceVersion(std::string_view title)
+{
     std::string_view version = title.substr(0, title.find(' '));
     double parts[3] = {};
     for (double& part : parts) {
@@ -24,7 +25,8 @@ inline int32_t ReferenceVersion(std::string_view title) {
     return ToInteger(100 * parts[0] + 10 * parts[1] + parts[2]);
 }
 
-inline UpdateList ReferenceParse(std::string_view page) {
+inline UpdateList ReferenceParse(std::string_view page)
+{
     constexpr std::string_view separator = "----\r\n";
     UpdateList result;
     result.info = std::make_shared<UpdateInfoClass>();

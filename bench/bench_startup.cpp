@@ -36,10 +36,8 @@ struct Column {
     std::vector<double> Program::*Values;
 };
 const Column kColumns[] = {
-    {"QApp ms", 8, 1, &Program::loadMs},
-    {"painted ms", 11, 1, &Program::paintMs},
-    {"exit ms", 8, 1, &Program::exitMs},
-    {"CPU ms", 8, 1, &Program::cpuMs},
+    {"QApp ms", 8, 1, &Program::loadMs},        {"painted ms", 11, 1, &Program::paintMs},
+    {"exit ms", 8, 1, &Program::exitMs},        {"CPU ms", 8, 1, &Program::cpuMs},
     {"peak RSS KiB", 13, 0, &Program::peakKiB},
 };
 
@@ -62,8 +60,10 @@ std::vector<std::string> ChildEnvironment(const std::string& probe)
     std::vector<std::string> env;
     std::string preload = "LD_PRELOAD=" + probe;
     for (char** e = environ; *e; ++e) {
-        if (std::strncmp(*e, "LD_PRELOAD=", 11) == 0) preload += std::string(":") + (*e + 11);
-        else env.emplace_back(*e);
+        if (std::strncmp(*e, "LD_PRELOAD=", 11) == 0)
+            preload += std::string(":") + (*e + 11);
+        else
+            env.emplace_back(*e);
     }
     env.push_back(preload);
     return env;

@@ -23,7 +23,8 @@ namespace {
 
 // A reply as the server sends it: head, page separator, then records of
 // about 100 bytes each, as many as fit in `bytes`.
-String MakeReply(size_t bytes) {
+String MakeReply(size_t bytes)
+{
     String reply = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n====\r\n";
     for (int i = 0;; ++i) {
         String record = i > 0 ? "----\r\n" : "";
@@ -35,17 +36,20 @@ String MakeReply(size_t bytes) {
     }
 }
 
-bool SameResult(const UpdateList& a, const UpdateList& b) {
+bool SameResult(const UpdateList& a, const UpdateList& b)
+{
     if (a.best != b.best || a.info->OS.Ubound() != b.info->OS.Ubound()) return false;
     for (int32_t i = 0; i <= a.info->OS.Ubound(); ++i)
-        if (a.info->OS(i) != b.info->OS(i) || a.info->newurl(i) != b.info->newurl(i) ||
-            a.info->Updateinfo(i) != b.info->Updateinfo(i))
+        if (a.info->OS(i) != b.info->OS(i) || a.info->newurl(i) != b.info->newurl(i)
+            || a.info->Updateinfo(i) != b.info->Updateinfo(i))
             return false;
     return true;
 }
 
 // Milliseconds per parse, averaged over `repeat` parses.
-template <class Parse> double TimeOne(const Parse& parse, const String& page, int repeat) {
+template<class Parse>
+double TimeOne(const Parse& parse, const String& page, int repeat)
+{
     int32_t sink = 0;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < repeat; ++i) sink += parse(page).best;
@@ -56,7 +60,8 @@ template <class Parse> double TimeOne(const Parse& parse, const String& page, in
 
 // Nanoseconds per byte for reading `reply` in pieces of `piece` bytes, up
 // to the reader's verdict, which must be the whole reply.
-double ReadInPieces(const String& reply, size_t piece) {
+double ReadInPieces(const String& reply, size_t piece)
+{
     HttpReply reader;
     HttpReply::Verdict verdict;
     const auto start = std::chrono::steady_clock::now();
@@ -71,7 +76,8 @@ double ReadInPieces(const String& reply, size_t piece) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const int samples = argc > 1 ? std::max(1, std::atoi(argv[1])) : 31;
     const auto parser = [](const String& page) { return ParseUpdateList(page); };
     const auto reference = [](const String& page) { return ReferenceParse(page); };

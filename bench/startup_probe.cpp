@@ -47,7 +47,7 @@ private:
     void End()
     {
         const long long now = NowNs();
-        struct stat st{};
+        struct stat st { };
         // Only a pipe from the runner; the descriptor may be anything else when run by hand.
         if (fstat(kReportFd, &st) == 0 && S_ISFIFO(st.st_mode))
             dprintf(kReportFd, "%lld %lld %s\n", appMadeNs, now, title_.constData());

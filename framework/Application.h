@@ -18,11 +18,14 @@ public:
     void SetMenuBar(std::shared_ptr<MenuBar> bar) { menuBar_ = std::move(bar); }
     std::shared_ptr<MenuBar> GetMenuBar() const { return menuBar_; }
 
-    void AddMenuHandler(const String& itemName, std::function<bool()> handler) { menuHandlers_.Add(itemName, std::move(handler)); }
+    void AddMenuHandler(const String& itemName, std::function<bool()> handler)
+    {
+        menuHandlers_.Add(itemName, std::move(handler));
+    }
     std::function<bool()> MenuHandler(const String& itemName) const { return menuHandlers_.Find(itemName); }
 
-    virtual void Event_Open() {}
-    virtual void Event_Close() {}
+    virtual void Event_Open() { }
+    virtual void Event_Close() { }
 
 private:
     std::shared_ptr<MenuBar> menuBar_;

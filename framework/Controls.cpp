@@ -25,9 +25,12 @@ QColor ToQColor(Color c)
 Qt::Alignment HorizontalAlignment(int textAlign)
 {
     switch (textAlign) {
-    case 1: return Qt::AlignHCenter;
-    case 2: return Qt::AlignRight;
-    default: return Qt::AlignLeft;
+    case 1:
+        return Qt::AlignHCenter;
+    case 2:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
     }
 }
 
@@ -101,8 +104,10 @@ void Control::SetWidth(int width)
 
 void Control::Refresh(bool immediately)
 {
-    if (immediately) widget_->repaint();
-    else widget_->update();
+    if (immediately)
+        widget_->repaint();
+    else
+        widget_->update();
 }
 
 // ---- StaticText ----
@@ -179,8 +184,7 @@ void PushButton::Push()
 
 // ---- TextField ----
 
-TextField::TextField(Window* owner, const ControlRow& row, QWidget* parent)
-    : Control(owner, row, new QLineEdit(parent))
+TextField::TextField(Window* owner, const ControlRow& row, QWidget* parent) : Control(owner, row, new QLineEdit(parent))
 {
     auto* field = static_cast<QLineEdit*>(widget_);
     field->setMaxLength(std::numeric_limits<int>::max()); // Qt's default would cut at 32,767
@@ -234,8 +238,7 @@ void TextArea::SetText(const String& t)
 
 // ---- GroupBox ----
 
-GroupBox::GroupBox(Window* owner, const ControlRow& row, QWidget* parent)
-    : Control(owner, row, new QGroupBox(parent))
+GroupBox::GroupBox(Window* owner, const ControlRow& row, QWidget* parent) : Control(owner, row, new QGroupBox(parent))
 {
     auto* box = static_cast<QGroupBox*>(widget_);
     box->setTitle(ToDisplay(row.Text)); // an empty caption draws a plain frame
@@ -295,8 +298,7 @@ void PopupMenu::SetListIndex(int row)
 
 // ---- ImageWell ----
 
-ImageWell::ImageWell(Window* owner, const ControlRow& row, QWidget* parent)
-    : Control(owner, row, new QLabel(parent))
+ImageWell::ImageWell(Window* owner, const ControlRow& row, QWidget* parent) : Control(owner, row, new QLabel(parent))
 {
     auto* well = static_cast<QLabel*>(widget_);
     well->setAlignment(Qt::AlignCenter);

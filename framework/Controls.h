@@ -17,20 +17,20 @@ struct ControlRow {
     String Name{};
     ControlClass Class = ControlClass::StaticText;
     int Left = 0, Top = 0, Width = 0, Height = 0; // window coordinates, also inside a group box
-    String Text{};               // label text, caption, field text or a popup's InitialValue
-    String TextFont = "System";  // "Geneva", "New York" or "System"
-    int TextSize = 12;           // points, drawn as that many pixels (see Fonts.h)
+    String Text{};                                // label text, caption, field text or a popup's InitialValue
+    String TextFont = "System";                   // "Geneva", "New York" or "System"
+    int TextSize = 12;                            // points, drawn as that many pixels (see Fonts.h)
     bool Bold = false, Italic = false, Underline = false;
-    int TextAlign = 0;           // 0 left, 1 centred, 2 right
+    int TextAlign = 0; // 0 left, 1 centred, 2 right
     Color TextColor = 0x000000;
     bool Multiline = false;
     int TabIndex = 0;
-    String Parent{};             // "" for the window itself, else a group box's name
-    bool Default = false, Cancel = false;               // push buttons
-    bool ReadOnly = false, Border = true;               // fields and text areas
+    String Parent{};                                            // "" for the window itself, else a group box's name
+    bool Default = false, Cancel = false;                       // push buttons
+    bool ReadOnly = false, Border = true;                       // fields and text areas
     bool ScrollBarVertical = true, ScrollBarHorizontal = false; // text areas
-    Color BackColor = 0xFFFFFF;  // fields and text areas
-    int ListIndex = -1;          // popups: the row selected at creation
+    Color BackColor = 0xFFFFFF;                                 // fields and text areas
+    int ListIndex = -1;                                         // popups: the row selected at creation
 };
 
 class Control {

@@ -41,5 +41,6 @@ void ShowURL(const String& address)
     }
     if (!opened) return;
     // The address goes to the opener as one argument, never through a shell.
-    QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromUtf8(trimmed.data(), static_cast<qsizetype>(trimmed.size()))});
+    QProcess::startDetached(QStringLiteral("xdg-open"),
+                            {QString::fromUtf8(trimmed.data(), static_cast<qsizetype>(trimmed.size()))});
 }

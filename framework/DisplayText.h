@@ -5,5 +5,5 @@
 #include "Text.h"
 
 QString ToDisplay(const String& text);
-String FromDisplay(const QString& text);          // as typed, line breaks as LF
-String FromDisplayWithCR(const QString& text);    // line breaks as CR
+String FromDisplay(const QString& text);       // as typed, line breaks as LF
+String FromDisplayWithCR(const QString& text); // line breaks as CR

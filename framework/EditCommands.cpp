@@ -37,12 +37,18 @@ bool CanDo(QLineEdit* e, Command c)
 {
     const bool plain = e->echoMode() == QLineEdit::Normal; // never copy a password out
     switch (c) {
-    case Command::Undo: return !e->isReadOnly() && e->isUndoAvailable();
-    case Command::Cut: return !e->isReadOnly() && plain && e->hasSelectedText();
-    case Command::Copy: return plain && e->hasSelectedText();
-    case Command::Paste: return !e->isReadOnly() && ClipboardHasText();
-    case Command::Clear: return !e->isReadOnly() && e->hasSelectedText();
-    case Command::None: break;
+    case Command::Undo:
+        return !e->isReadOnly() && e->isUndoAvailable();
+    case Command::Cut:
+        return !e->isReadOnly() && plain && e->hasSelectedText();
+    case Command::Copy:
+        return plain && e->hasSelectedText();
+    case Command::Paste:
+        return !e->isReadOnly() && ClipboardHasText();
+    case Command::Clear:
+        return !e->isReadOnly() && e->hasSelectedText();
+    case Command::None:
+        break;
     }
     return false;
 }
@@ -51,12 +57,18 @@ bool CanDo(QPlainTextEdit* e, Command c)
 {
     const bool selection = e->textCursor().hasSelection();
     switch (c) {
-    case Command::Undo: return !e->isReadOnly() && e->document()->isUndoAvailable();
-    case Command::Cut: return !e->isReadOnly() && selection;
-    case Command::Copy: return selection;
-    case Command::Paste: return !e->isReadOnly() && e->canPaste();
-    case Command::Clear: return !e->isReadOnly() && selection;
-    case Command::None: break;
+    case Command::Undo:
+        return !e->isReadOnly() && e->document()->isUndoAvailable();
+    case Command::Cut:
+        return !e->isReadOnly() && selection;
+    case Command::Copy:
+        return selection;
+    case Command::Paste:
+        return !e->isReadOnly() && e->canPaste();
+    case Command::Clear:
+        return !e->isReadOnly() && selection;
+    case Command::None:
+        break;
     }
     return false;
 }
@@ -64,24 +76,46 @@ bool CanDo(QPlainTextEdit* e, Command c)
 void Do(QLineEdit* e, Command c)
 {
     switch (c) {
-    case Command::Undo: e->undo(); break;
-    case Command::Cut: e->cut(); break;
-    case Command::Copy: e->copy(); break;
-    case Command::Paste: e->paste(); break;
-    case Command::Clear: e->del(); break; // with a selection, removes just the selection
-    case Command::None: break;
+    case Command::Undo:
+        e->undo();
+        break;
+    case Command::Cut:
+        e->cut();
+        break;
+    case Command::Copy:
+        e->copy();
+        break;
+    case Command::Paste:
+        e->paste();
+        break;
+    case Command::Clear:
+        e->del();
+        break; // with a selection, removes just the selection
+    case Command::None:
+        break;
     }
 }
 
 void Do(QPlainTextEdit* e, Command c)
 {
     switch (c) {
-    case Command::Undo: e->undo(); break;
-    case Command::Cut: e->cut(); break;
-    case Command::Copy: e->copy(); break;
-    case Command::Paste: e->paste(); break;
-    case Command::Clear: e->textCursor().removeSelectedText(); break;
-    case Command::None: break;
+    case Command::Undo:
+        e->undo();
+        break;
+    case Command::Cut:
+        e->cut();
+        break;
+    case Command::Copy:
+        e->copy();
+        break;
+    case Command::Paste:
+        e->paste();
+        break;
+    case Command::Clear:
+        e->textCursor().removeSelectedText();
+        break;
+    case Command::None:
+        break;
     }
 }
 } // namespace
@@ -106,7 +140,9 @@ bool DoEdit(const String& itemName)
     if (!CanEdit(itemName)) return false;
     const Command c = CommandFor(itemName);
     QWidget* w = FocusedWidget();
-    if (auto* field = qobject_cast<QLineEdit*>(w)) Do(field, c);
-    else if (auto* area = qobject_cast<QPlainTextEdit*>(w)) Do(area, c);
+    if (auto* field = qobject_cast<QLineEdit*>(w))
+        Do(field, c);
+    else if (auto* area = qobject_cast<QPlainTextEdit*>(w))
+        Do(area, c);
     return true;
 }

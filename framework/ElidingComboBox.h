@@ -6,7 +6,7 @@
 
 class ElidingComboBox : public QComboBox {
 public:
-    explicit ElidingComboBox(QWidget* parent) : QComboBox(parent) {}
+    explicit ElidingComboBox(QWidget* parent) : QComboBox(parent) { }
     // The selected row's text as the closed popup draws it.
     QString ShownText() const;
 

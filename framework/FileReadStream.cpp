@@ -17,13 +17,11 @@ namespace {
 int OpenRegularFile(const QString& path, bool readWrite)
 {
     const QByteArray native = QFile::encodeName(path);
-    struct stat info {};
-    if (stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return -1;
+    struct stat info { };
+    if (stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
     const int flags = (readWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     const int fd = OpenRetrying(native.constData(), flags);
-    if (fd < 0)
-        return -1;
+    if (fd < 0) return -1;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(fd);
         return -1;
@@ -36,8 +34,7 @@ int OpenRegularFile(const QString& path, bool readWrite)
 FileReadStream::FileReadStream(const QString& path, bool readWrite) : file_(path)
 {
     const int fd = OpenRegularFile(path, readWrite);
-    if (fd < 0)
-        return;
+    if (fd < 0) return;
     if (file_.open(fd, readWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         writable_ = readWrite;
     else
@@ -51,13 +48,11 @@ int64_t FileReadStream::Length() const
 
 String FileReadStream::Read(int64_t count)
 {
-    if (!file_.isOpen() || count <= 0)
-        return String();
+    if (!file_.isOpen() || count <= 0) return String();
     // Bounded by what the file still holds, never by what the caller asked for.
     const int64_t remaining = file_.size() - file_.pos();
     const int64_t wanted = count < remaining ? count : remaining;
-    if (wanted <= 0)
-        return String();
+    if (wanted <= 0) return String();
     String data(static_cast<size_t>(wanted), '\0');
     const qint64 got = file_.read(data.data(), wanted);
     data.resize(got > 0 ? static_cast<size_t>(got) : 0);
@@ -66,8 +61,7 @@ String FileReadStream::Read(int64_t count)
 
 void FileReadStream::Write(const String& data)
 {
-    if (!writable_ || data.empty())
-        return;
+    if (!writable_ || data.empty()) return;
     file_.write(data.data(), static_cast<qint64>(data.size()));
 }
 

@@ -14,17 +14,37 @@ public:
     MenuItem& operator=(const MenuItem&) = delete;
 
     const String& Name() const { return name_; }
-    void SetName(const String& v) { name_ = v; Changed(); }
+    void SetName(const String& v)
+    {
+        name_ = v;
+        Changed();
+    }
     // Caption: "&" marks the access key, "&&" shows one ampersand, "-" is a separator.
     const String& Text() const { return text_; }
-    void SetText(const String& v) { text_ = v; Changed(); }
+    void SetText(const String& v)
+    {
+        text_ = v;
+        Changed();
+    }
     // "Cmd+Q" style; Cmd means the platform's command modifier (Ctrl here).
     const String& KeyboardShortcut() const { return shortcut_; }
-    void SetKeyboardShortcut(const String& v) { shortcut_ = v; Changed(); }
+    void SetKeyboardShortcut(const String& v)
+    {
+        shortcut_ = v;
+        Changed();
+    }
     bool AutoEnable() const { return autoEnable_; }
-    void SetAutoEnable(bool v) { autoEnable_ = v; Changed(); }
+    void SetAutoEnable(bool v)
+    {
+        autoEnable_ = v;
+        Changed();
+    }
     bool Checked() const { return checked_; }
-    void SetChecked(bool v) { checked_ = v; Changed(); }
+    void SetChecked(bool v)
+    {
+        checked_ = v;
+        Changed();
+    }
     bool IsSeparator() const { return text_ == "-"; }
     virtual bool IsQuitItem() const { return false; }
 
@@ -53,7 +73,7 @@ private:
     int nextToken_ = 1;
 };
 
-class MenuBar : public MenuItem {};
+class MenuBar : public MenuItem { };
 
 // Choosing it quits the application through the framework.
 class QuitMenuItem : public MenuItem {

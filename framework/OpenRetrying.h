@@ -8,8 +8,7 @@
 inline int OpenRetrying(const char* name, int flags, mode_t mode = 0)
 {
     int fd;
-    do
-        fd = open(name, flags, mode);
+    do fd = open(name, flags, mode);
     while (fd < 0 && errno == EINTR);
     return fd;
 }

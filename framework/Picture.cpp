@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-Picture::Picture(const QImage& image) : image_(std::make_unique<QImage>(image)) {}
+Picture::Picture(const QImage& image) : image_(std::make_unique<QImage>(image)) { }
 
 Picture::~Picture() = default;
 

@@ -10,7 +10,7 @@ std::mt19937_64::result_type EntropySeed()
 
 } // namespace
 
-Random::Random() : generator_(EntropySeed()) {}
+Random::Random() : generator_(EntropySeed()) { }
 
 int32_t Random::InRange(int32_t min, int32_t max)
 {

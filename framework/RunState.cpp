@@ -76,8 +76,7 @@ void WindowClosed()
     if (!s.active || s.quitting) return;
     const unsigned generation = s.generation;
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [generation] { EndIfNoWindowIsLeft(generation); },
-        Qt::QueuedConnection);
+        QCoreApplication::instance(), [generation] { EndIfNoWindowIsLeft(generation); }, Qt::QueuedConnection);
 }
 
 void End()
@@ -94,9 +93,18 @@ void End()
     ++s.generation;
 }
 
-bool Quitting() { return S().quitting; }
-int ExitCode() { return S().exitCode; }
-Application* AppObject() { return S().app.get(); }
+bool Quitting()
+{
+    return S().quitting;
+}
+int ExitCode()
+{
+    return S().exitCode;
+}
+Application* AppObject()
+{
+    return S().app.get();
+}
 
 void SetAppObject(std::unique_ptr<Application> app)
 {

@@ -30,7 +30,7 @@ SignalWatcher::SignalWatcher(std::function<void()> onSignal) : onSignal_(std::mo
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] { Drain(); });
     signalWriteFd = writeFd_;
 
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

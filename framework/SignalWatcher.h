@@ -20,6 +20,7 @@ private:
     std::function<void()> onSignal_;
     int readFd_ = -1, writeFd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
-    struct sigaction oldTerm_ {}, oldInt_ {};
+    struct sigaction oldTerm_ {
+    }, oldInt_{};
     bool installed_ = false;
 };

@@ -30,7 +30,7 @@ void ClearRoutes()
 }
 } // namespace testing_seams
 
-TCPSocket::TCPSocket() : impl_(std::make_unique<TCPSocketImpl>(*this)) {}
+TCPSocket::TCPSocket() : impl_(std::make_unique<TCPSocketImpl>(*this)) { }
 
 TCPSocket::~TCPSocket() = default;
 
@@ -58,8 +58,7 @@ void TCPSocket::Connect()
 {
     Endpoint target{impl_->address, impl_->port};
     const auto& routes = Routes();
-    if (const auto route = routes.find(target); route != routes.end())
-        target = route->second;
+    if (const auto route = routes.find(target); route != routes.end()) target = route->second;
     impl_->Connect(target.first, target.second);
 }
 

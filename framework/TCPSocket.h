@@ -35,9 +35,9 @@ public:
     void Close(); // drops the connection without an event
 
 protected:
-    virtual void Event_Connected() {}
-    virtual void Event_DataAvailable() {}
-    virtual void Event_Error() {}
+    virtual void Event_Connected() { }
+    virtual void Event_DataAvailable() { }
+    virtual void Event_Error() { }
 
 private:
     friend class TCPSocketImpl;

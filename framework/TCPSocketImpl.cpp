@@ -44,8 +44,7 @@ void TCPSocketImpl::Connect(const String& host, int port)
 
 void TCPSocketImpl::Write(const String& data)
 {
-    if (!socket_ || failed_ || data.empty())
-        return;
+    if (!socket_ || failed_ || data.empty()) return;
     socket_->write(data.data(), static_cast<qint64>(data.size()));
 }
 
@@ -75,8 +74,7 @@ void TCPSocketImpl::Drop()
     connected_ = false;
     dataEventPending_ = false;
     failed_ = false;
-    if (!socket_)
-        return;
+    if (!socket_) return;
     // The old socket must say nothing more, even while it is being torn down.
     QObject::disconnect(socket_, nullptr, this, nullptr);
     socket_->abort();
@@ -88,8 +86,7 @@ void TCPSocketImpl::Drop()
 
 void TCPSocketImpl::Collect()
 {
-    if (socket_ && socket_->bytesAvailable() > 0)
-        received_.append(socket_->readAll());
+    if (socket_ && socket_->bytesAvailable() > 0) received_.append(socket_->readAll());
 }
 
 void TCPSocketImpl::OnConnected()
@@ -102,22 +99,19 @@ void TCPSocketImpl::OnConnected()
 void TCPSocketImpl::OnReadyRead()
 {
     Collect();
-    if (!received_.isEmpty())
-        Post(Event::DataAvailable);
+    if (!received_.isEmpty()) Post(Event::DataAvailable);
 }
 
 void TCPSocketImpl::OnSocketError()
 {
-    if (failed_ || !socket_)
-        return;
+    if (failed_ || !socket_) return;
     failed_ = true;
     connectTimer_.stop();
     const auto error = socket_->error();
     // Bytes that came with the close are still in the socket: they are
     // announced before the error, so the reader sees every byte first.
     Collect();
-    if (!received_.isEmpty())
-        Post(Event::DataAvailable);
+    if (!received_.isEmpty()) Post(Event::DataAvailable);
     int32_t code = TCPSocket::ReadWriteFailed;
     if (!connected_)
         code = TCPSocket::CouldNotConnect;
@@ -128,8 +122,7 @@ void TCPSocketImpl::OnSocketError()
 
 void TCPSocketImpl::OnTimeout()
 {
-    if (!socket_ || connected_ || failed_)
-        return;
+    if (!socket_ || connected_ || failed_) return;
     QObject::disconnect(socket_, nullptr, this, nullptr);
     socket_->abort();
     failed_ = true;
@@ -139,20 +132,17 @@ void TCPSocketImpl::OnTimeout()
 void TCPSocketImpl::Post(Event event, int32_t code)
 {
     if (event == Event::DataAvailable) {
-        if (dataEventPending_)
-            return;
+        if (dataEventPending_) return;
         dataEventPending_ = true;
     }
     const uint64_t generation = generation_;
     QMetaObject::invokeMethod(
-        this, [this, event, code, generation] { Deliver(event, code, generation); },
-        Qt::QueuedConnection);
+        this, [this, event, code, generation] { Deliver(event, code, generation); }, Qt::QueuedConnection);
 }
 
 void TCPSocketImpl::Deliver(Event event, int32_t code, uint64_t generation)
 {
-    if (generation != generation_)
-        return;
+    if (generation != generation_) return;
     switch (event) {
     case Event::Connected:
         owner_.Event_Connected();

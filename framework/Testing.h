@@ -23,7 +23,7 @@ void ClearRoutes();
 // drives the event loop itself. Finish raises Close unless the run already
 // quit, then releases the application object and closes every window.
 void BeginRun(const std::function<void()>& startup);
-bool RunQuit();        // Quit was called (or the run ended otherwise)
+bool RunQuit(); // Quit was called (or the run ended otherwise)
 int RunExitCode();
 void FinishRun();
 // Processes events until pred holds or ms elapse; returns pred's last value.

@@ -26,19 +26,16 @@ int32_t Len(const String& s)
 
 String Mid(const String& s, int32_t start, int32_t length)
 {
-    if (length <= 0)
-        return String();
+    if (length <= 0) return String();
     const size_t from = start < 1 ? 0 : static_cast<size_t>(start) - 1;
-    if (from >= s.size())
-        return String();
+    if (from >= s.size()) return String();
     return s.substr(from, static_cast<size_t>(length));
 }
 
 std::vector<std::string_view> SplitFieldViews(std::string_view s, std::string_view sep)
 {
     std::vector<std::string_view> fields;
-    if (s.empty())
-        return fields;
+    if (s.empty()) return fields;
     if (sep.empty()) {
         fields.push_back(s);
         return fields;
@@ -57,27 +54,21 @@ std::vector<std::string_view> SplitFieldViews(std::string_view s, std::string_vi
 
 int32_t CountFields(const String& s, const String& sep)
 {
-    if (s.empty())
-        return 0;
-    if (sep.empty())
-        return 1;
+    if (s.empty()) return 0;
+    if (sep.empty()) return 1;
     size_t count = 1;
-    for (size_t at = s.find(sep); at != String::npos; at = s.find(sep, at + sep.size()))
-        ++count;
+    for (size_t at = s.find(sep); at != String::npos; at = s.find(sep, at + sep.size())) ++count;
     return ClampToInt32(count);
 }
 
 std::string_view NthFieldView(std::string_view s, std::string_view sep, int32_t n)
 {
-    if (n < 1 || s.empty())
-        return {};
-    if (sep.empty())
-        return n == 1 ? s : std::string_view();
+    if (n < 1 || s.empty()) return {};
+    if (sep.empty()) return n == 1 ? s : std::string_view();
     size_t from = 0;
     for (int32_t field = 1; field < n; ++field) {
         const size_t at = s.find(sep, from);
-        if (at == std::string_view::npos)
-            return {};
+        if (at == std::string_view::npos) return {};
         from = at + sep.size();
     }
     const size_t end = s.find(sep, from);
@@ -99,8 +90,7 @@ String NthField(const String& s, const String& sep, int32_t n)
 
 String ReplaceAll(const String& s, const String& find, const String& replacement)
 {
-    if (find.empty())
-        return s;
+    if (find.empty()) return s;
     String out;
     out.reserve(s.size());
     size_t from = 0;
@@ -115,8 +105,7 @@ String ReplaceAll(const String& s, const String& find, const String& replacement
 
 String Chr(int32_t code)
 {
-    if (code < 0 || code > 255)
-        return String();
+    if (code < 0 || code > 255) return String();
     return String(1, static_cast<char>(static_cast<unsigned char>(code)));
 }
 
@@ -134,8 +123,7 @@ double Val(std::string_view s)
 {
     size_t i = 0;
     const size_t n = s.size();
-    while (i < n && (s[i] == ' ' || s[i] == '\t'))
-        ++i;
+    while (i < n && (s[i] == ' ' || s[i] == '\t')) ++i;
 
     bool negative = false;
     if (i < n && (s[i] == '+' || s[i] == '-')) {
@@ -169,15 +157,13 @@ double Val(std::string_view s)
             break;
         }
     }
-    if (mantissaDigits == 0)
-        return 0.0;
+    if (mantissaDigits == 0) return 0.0;
     // The usual case, a plain whole number of up to 15 digits, is exact as a
     // double and needs no general conversion.
     const bool exponentFollows = i < n && (s[i] == 'e' || s[i] == 'E');
     if (!inFraction && !exponentFollows && mantissaDigits <= 15) {
         int64_t whole = 0;
-        for (size_t d = begin; d < i; ++d)
-            whole = whole * 10 + (s[d] - '0');
+        for (size_t d = begin; d < i; ++d) whole = whole * 10 + (s[d] - '0');
         return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
     }
 
@@ -192,24 +178,19 @@ double Val(std::string_view s)
         if (j < n && IsDigit(s[j])) {
             constexpr int64_t kCap = int64_t{1} << 40;
             for (; j < n && IsDigit(s[j]); ++j) {
-                if (exponent < kCap)
-                    exponent = exponent * 10 + (s[j] - '0');
+                if (exponent < kCap) exponent = exponent * 10 + (s[j] - '0');
             }
-            if (exponentNegative)
-                exponent = -exponent;
+            if (exponentNegative) exponent = -exponent;
             i = j;
         }
     }
 
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(s.data() + begin, s.data() + i, value,
-                                           std::chars_format::general);
+    const auto [ptr, ec] = std::from_chars(s.data() + begin, s.data() + i, value, std::chars_format::general);
     (void)ptr;
     if (ec == std::errc::result_out_of_range) {
         // The decimal magnitude decides: a large one overflowed, a small one vanished.
-        value = seenSignificant && leadingPosition + exponent > 0
-                    ? std::numeric_limits<double>::infinity()
-                    : 0.0;
+        value = seenSignificant && leadingPosition + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (ec != std::errc()) {
         value = 0.0;
     }
@@ -228,27 +209,22 @@ double Log(double x)
 
 int32_t ToInteger(double d)
 {
-    if (std::isnan(d))
-        return 0;
-    if (d >= static_cast<double>(std::numeric_limits<int32_t>::max()))
-        return std::numeric_limits<int32_t>::max();
-    if (d <= static_cast<double>(std::numeric_limits<int32_t>::min()))
-        return std::numeric_limits<int32_t>::min();
+    if (std::isnan(d)) return 0;
+    if (d >= static_cast<double>(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
+    if (d <= static_cast<double>(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(d);
 }
 
 const String& StringArray::operator()(int32_t i) const
 {
     static const String kNothing;
-    if (i < 0 || static_cast<size_t>(i) >= items_.size())
-        return kNothing;
+    if (i < 0 || static_cast<size_t>(i) >= items_.size()) return kNothing;
     return items_[static_cast<size_t>(i)];
 }
 
 void StringArray::Set(int32_t i, String s)
 {
-    if (i < 0 || static_cast<size_t>(i) >= items_.size())
-        return;
+    if (i < 0 || static_cast<size_t>(i) >= items_.size()) return;
     items_[static_cast<size_t>(i)] = std::move(s);
 }
 

@@ -29,9 +29,9 @@ inline std::string_view WithoutCR(std::string_view line)
     return line;
 }
 String ReplaceAll(const String& s, const String& find, const String& replacement);
-String Chr(int32_t code);     // one byte; codes outside 0..255 give ""
-int32_t Asc(const String& s); // code of the first byte, 0 for ""
-String Str(int64_t n);        // decimal, "-" for negatives
+String Chr(int32_t code);       // one byte; codes outside 0..255 give ""
+int32_t Asc(const String& s);   // code of the first byte, 0 for ""
+String Str(int64_t n);          // decimal, "-" for negatives
 double Val(std::string_view s); // leading number (blanks, sign, digits, fraction, exponent), else 0
 double Pow(double base, double exponent);
 double Log(double x); // natural logarithm
@@ -42,7 +42,7 @@ int32_t ToInteger(double d);
 // but carries nothing; entries live at 1..Ubound().
 class StringArray {
 public:
-    StringArray() : items_(1) {}
+    StringArray() : items_(1) { }
     int32_t Ubound() const { return static_cast<int32_t>(items_.size()) - 1; }
     void Append(String s) { items_.push_back(std::move(s)); }
     // Reading outside 0..Ubound() yields "" rather than faulting.

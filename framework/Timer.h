@@ -12,8 +12,8 @@ public:
     enum { ModeOff = 0, ModeSingle = 1, ModeMultiple = 2 };
     Timer();
     ~Timer();
-    void SetMode(int m);     // (re)starts the count when the mode is not off
-    void SetPeriod(int ms);  // (re)starts the count when the mode is not off
+    void SetMode(int m);    // (re)starts the count when the mode is not off
+    void SetPeriod(int ms); // (re)starts the count when the mode is not off
     void Reset();
     void End(); // for the framework: its window has closed, it never fires again
     std::function<void()> Action;

@@ -10,10 +10,10 @@
 
 namespace {
 struct Registry {
-    std::vector<Window*> open;                     // oldest first
-    std::map<std::type_index, Window*> instances;  // the implicit instance of each class
-    std::vector<Window*> stacking;                 // front first, as last shown or activated
-    std::vector<QPointer<WindowReaper>> reapers;   // closed windows waiting for deletion
+    std::vector<Window*> open;                    // oldest first
+    std::map<std::type_index, Window*> instances; // the implicit instance of each class
+    std::vector<Window*> stacking;                // front first, as last shown or activated
+    std::vector<QPointer<WindowReaper>> reapers;  // closed windows waiting for deletion
 };
 
 // Never destroyed: windows still open at exit must not outlive their registry.
@@ -139,13 +139,27 @@ Control* Window::AddControl(const ControlRow& row)
 
     std::unique_ptr<Control> control;
     switch (row.Class) {
-    case ControlClass::StaticText: control = std::make_unique<StaticText>(this, row, parent); break;
-    case ControlClass::PushButton: control = std::make_unique<PushButton>(this, row, parent); break;
-    case ControlClass::TextField: control = std::make_unique<TextField>(this, row, parent); break;
-    case ControlClass::TextArea: control = std::make_unique<TextArea>(this, row, parent); break;
-    case ControlClass::GroupBox: control = std::make_unique<GroupBox>(this, row, parent); break;
-    case ControlClass::PopupMenu: control = std::make_unique<PopupMenu>(this, row, parent); break;
-    case ControlClass::ImageWell: control = std::make_unique<ImageWell>(this, row, parent); break;
+    case ControlClass::StaticText:
+        control = std::make_unique<StaticText>(this, row, parent);
+        break;
+    case ControlClass::PushButton:
+        control = std::make_unique<PushButton>(this, row, parent);
+        break;
+    case ControlClass::TextField:
+        control = std::make_unique<TextField>(this, row, parent);
+        break;
+    case ControlClass::TextArea:
+        control = std::make_unique<TextArea>(this, row, parent);
+        break;
+    case ControlClass::GroupBox:
+        control = std::make_unique<GroupBox>(this, row, parent);
+        break;
+    case ControlClass::PopupMenu:
+        control = std::make_unique<PopupMenu>(this, row, parent);
+        break;
+    case ControlClass::ImageWell:
+        control = std::make_unique<ImageWell>(this, row, parent);
+        break;
     }
     if (!control) return nullptr;
     Control* raw = control.get();

@@ -21,9 +21,9 @@ class WindowWidget;
 
 // The window kinds the system uses, named by what they look like.
 enum class WindowFrame {
-    Document,   // titled, movable, standard buttons as the flags say
-    Modeless,   // titled, no buttons but those the flags allow (terms window)
-    Plain,      // no frame, no title (splash)
+    Document, // titled, movable, standard buttons as the flags say
+    Modeless, // titled, no buttons but those the flags allow (terms window)
+    Plain,    // no frame, no title (splash)
 };
 
 struct WindowProperties {
@@ -47,7 +47,7 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    void Show();           // visible and frontmost
+    void Show(); // visible and frontmost
     // Raises Close, then ends the window with its controls and timers. The
     // object itself is deleted later, back in the event loop, so a handler
     // may close its own window; the next ImplicitInstance makes a new one.
@@ -64,11 +64,18 @@ public:
 
     // Controls by name; nullptr when absent or of another class.
     Control* ControlByName(const String& name) const;
-    template <class T> T* Find(const String& name) const { return dynamic_cast<T*>(ControlByName(name)); }
+    template<class T>
+    T* Find(const String& name) const
+    {
+        return dynamic_cast<T*>(ControlByName(name));
+    }
     const std::vector<Control*>& Controls() const { return order_; } // creation order
 
     // Menu handlers of this window; they win over the application's while it is frontmost.
-    void AddMenuHandler(const String& itemName, std::function<bool()> handler) { menuHandlers_.Add(itemName, std::move(handler)); }
+    void AddMenuHandler(const String& itemName, std::function<bool()> handler)
+    {
+        menuHandlers_.Add(itemName, std::move(handler));
+    }
     std::function<bool()> MenuHandler(const String& itemName) const { return menuHandlers_.Find(itemName); }
 
     // A press reported to the window itself (also from labels without a handler).
@@ -82,12 +89,12 @@ public:
 
 protected:
     // Making the window raises these, in this order.
-    virtual void Layout() {}
-    virtual void CreateControls() {}
-    virtual void AddMenuHandlers() {}
-    virtual void Event_Open() {}
+    virtual void Layout() { }
+    virtual void CreateControls() { }
+    virtual void AddMenuHandlers() { }
+    virtual void Event_Open() { }
     // Raised when the window closes, whatever closes it.
-    virtual void Event_Close() {}
+    virtual void Event_Close() { }
     virtual bool Event_MouseDown(int /*x*/, int /*y*/) { return false; }
 
     void ApplyProperties(const WindowProperties& p);
@@ -95,10 +102,11 @@ protected:
     Timer* AddTimer();
 
 private:
-    template <class T> friend T* ImplicitInstance();
+    template<class T>
+    friend T* ImplicitInstance();
     friend class WindowWidget;
     friend void DiscardAllWindows();
-    void Make(); // Layout, CreateControls, AddMenuHandlers, Open
+    void Make();   // Layout, CreateControls, AddMenuHandlers, Open
     void Finish(); // after Close: leave the registry, delete later
     void ApplyTabOrder();
     void BringToFront();
@@ -118,7 +126,9 @@ private:
 };
 
 // The open window of class T, or a new one made now.
-template <class T> T* ImplicitInstance() {
+template<class T>
+T* ImplicitInstance()
+{
     if (Window* w = Window::OpenInstance(typeid(T))) return static_cast<T*>(w);
     T* w = new T();
     Window::Register(typeid(T), w);

@@ -5,7 +5,7 @@
 #include "Picture.h"
 #include "Window.h"
 
-WindowContent::WindowContent(Window* owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+WindowContent::WindowContent(Window* owner, QWidget* parent) : QWidget(parent), owner_(owner) { }
 
 void WindowContent::SetBackColor(bool hasBackColor, Color color)
 {

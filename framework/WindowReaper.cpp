@@ -2,7 +2,7 @@
 
 #include "Window.h"
 
-WindowReaper::WindowReaper(Window* window) : window_(window) {}
+WindowReaper::WindowReaper(Window* window) : window_(window) { }
 
 WindowReaper::~WindowReaper()
 {

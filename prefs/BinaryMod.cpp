@@ -15,7 +15,8 @@ struct FieldSpan {
 
 // A header needs at least two bytes left to count as a field; a lone last
 // byte is no field, two bytes make a field with empty content.
-FieldSpan SpanAt(const String& s, size_t offset) {
+FieldSpan SpanAt(const String& s, size_t offset)
+{
     FieldSpan span;
     if (offset >= s.size() || s.size() - offset < 2) return span;
     const int32_t length = AsciiToDecimal(s.substr(offset, 3));
@@ -28,7 +29,8 @@ FieldSpan SpanAt(const String& s, size_t offset) {
 
 } // namespace
 
-String DecimalToBinary(int32_t n) {
+String DecimalToBinary(int32_t n)
+{
     if (n < 0) return String();
     const uint32_t value = static_cast<uint32_t>(n);
     int groups = 1;
@@ -41,7 +43,8 @@ String DecimalToBinary(int32_t n) {
     return bits;
 }
 
-int32_t BinaryToDecimal(const String& s) {
+int32_t BinaryToDecimal(const String& s)
+{
     uint32_t value = 0;
     const size_t count = s.size();
     for (size_t k = 0; k < count; ++k) {
@@ -54,7 +57,8 @@ int32_t BinaryToDecimal(const String& s) {
     return static_cast<int32_t>(value);
 }
 
-String BinaryToAscii(const String& s) {
+String BinaryToAscii(const String& s)
+{
     String bytes;
     bytes.reserve(s.size() / 8 + 1);
     for (size_t start = 0; start < s.size(); start += 8) {
@@ -64,7 +68,8 @@ String BinaryToAscii(const String& s) {
     return bytes;
 }
 
-int32_t AsciiToDecimal(const String& s) {
+int32_t AsciiToDecimal(const String& s)
+{
     // The same value as reading the joined 8-digit groups of every byte as
     // one bit text, without building a text eight times the size of s: a
     // header or count read from a damaged file may be megabytes long.
@@ -79,11 +84,13 @@ int32_t AsciiToDecimal(const String& s) {
     return static_cast<int32_t>(value);
 }
 
-String DecimalToAscii(int32_t n) {
+String DecimalToAscii(int32_t n)
+{
     return BinaryToAscii(DecimalToBinary(n));
 }
 
-String MakeLenField(const String& s) {
+String MakeLenField(const String& s)
+{
     const size_t length = std::min(s.size(), static_cast<size_t>(MaxLenFieldContent));
     String header = DecimalToAscii(static_cast<int32_t>(length));
     header.insert(0, 3 - header.size(), '\0');
@@ -94,7 +101,8 @@ String MakeLenField(const String& s) {
     return field;
 }
 
-String nthLenField(const String& s, int32_t n) {
+String nthLenField(const String& s, int32_t n)
+{
     size_t offset = 0;
     for (int32_t k = 1; k <= n; ++k) {
         const FieldSpan span = SpanAt(s, offset);
@@ -105,7 +113,8 @@ String nthLenField(const String& s, int32_t n) {
     return String();
 }
 
-String NextLenField(const String& s, size_t& offset) {
+String NextLenField(const String& s, size_t& offset)
+{
     const FieldSpan span = SpanAt(s, offset);
     if (!span.present) return String();
     offset = span.next;

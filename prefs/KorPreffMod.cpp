@@ -5,10 +5,11 @@
 
 namespace KorPreffMod {
 
-void WritePreffs(const String& payload, const std::shared_ptr<FolderItem>& file) {
+void WritePreffs(const String& payload, const std::shared_ptr<FolderItem>& file)
+{
     if (!file || payload.empty()) return;
-    const String data = BinaryMod::MakeLenField(Magic) + BinaryMod::MakeLenField(AppVersion) +
-                        BinaryMod::MakeLenField(payload);
+    const String data =
+        BinaryMod::MakeLenField(Magic) + BinaryMod::MakeLenField(AppVersion) + BinaryMod::MakeLenField(payload);
     // The stream replaces the old file only when Close finds every write
     // done, so a failed save leaves the previous preferences as they were.
     std::unique_ptr<BinaryStream> stream = file->CreateBinaryFile("text");
@@ -17,7 +18,8 @@ void WritePreffs(const String& payload, const std::shared_ptr<FolderItem>& file)
     stream->Close();
 }
 
-String ReadPreffs(const std::shared_ptr<FolderItem>& file) {
+String ReadPreffs(const std::shared_ptr<FolderItem>& file)
+{
     if (!file || !file->Exists()) return String();
     // Only a regular file we may read holds preferences: a folder, a named
     // pipe, a device or a socket of that name counts as none, at once.
@@ -29,7 +31,8 @@ String ReadPreffs(const std::shared_ptr<FolderItem>& file) {
     return PayloadFromFileBytes(data);
 }
 
-String PayloadFromFileBytes(const String& data) {
+String PayloadFromFileBytes(const String& data)
+{
     if (BinaryMod::nthLenField(data, 1) != Magic) return String();
     // The version is not checked: any release reads any other's payload.
     return BinaryMod::nthLenField(data, 3);

@@ -2,11 +2,13 @@
 
 namespace TervikConversions {
 
-String BoolToAscii(bool b) {
+String BoolToAscii(bool b)
+{
     return String(1, b ? '\x01' : '\0');
 }
 
-bool AsciiToBool(const String& s) {
+bool AsciiToBool(const String& s)
+{
     return s.empty() || s[0] != '\0';
 }
 

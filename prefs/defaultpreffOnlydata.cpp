@@ -10,14 +10,16 @@ constexpr int32_t SlotCount = 24;
 
 } // namespace
 
-String defaultpreffOnlydata::ToString() const {
+String defaultpreffOnlydata::ToString() const
+{
     const int32_t count = DefaultOnlyPaths.Ubound();
     String text = BinaryMod::MakeLenField(BinaryMod::DecimalToAscii(count));
     for (int32_t i = 1; i <= count; ++i) text += BinaryMod::MakeLenField(DefaultOnlyPaths(i));
     return text;
 }
 
-void defaultpreffOnlydata::PopFromString(const String& s) {
+void defaultpreffOnlydata::PopFromString(const String& s)
+{
     size_t offset = 0;
     const int32_t count = BinaryMod::AsciiToDecimal(BinaryMod::NextLenField(s, offset));
     // Every entry present in s takes a field of at least 3 bytes (a last one
@@ -31,13 +33,15 @@ void defaultpreffOnlydata::PopFromString(const String& s) {
     for (int64_t i = 1; i <= entries; ++i) DefaultOnlyPaths.Append(BinaryMod::NextLenField(s, offset));
 }
 
-void defaultpreffOnlydata::SaveWindowLocation(int32_t n, const String& location) {
+void defaultpreffOnlydata::SaveWindowLocation(int32_t n, const String& location)
+{
     const int32_t ubound = DefaultOnlyPaths.Ubound();
     if (ubound < SlotCount) DefaultOnlyPaths.Redim(ubound + SlotCount);
     if (n >= 1 && n <= SlotCount) DefaultOnlyPaths.Set(n, location);
 }
 
-String defaultpreffOnlydata::GetWindowLocation(int32_t n) {
+String defaultpreffOnlydata::GetWindowLocation(int32_t n)
+{
     if (DefaultOnlyPaths.Ubound() < SlotCount) {
         DefaultOnlyPaths.Redim(0);
         DefaultOnlyPaths.Redim(SlotCount);
@@ -47,8 +51,9 @@ String defaultpreffOnlydata::GetWindowLocation(int32_t n) {
     return location;
 }
 
-String defaultpreffOnlydata::MakeWinLocationString(bool flag, int32_t first, int32_t second) const {
-    const String numbers = BinaryMod::MakeLenField(BinaryMod::DecimalToAscii(first)) +
-                           BinaryMod::MakeLenField(BinaryMod::DecimalToAscii(second));
+String defaultpreffOnlydata::MakeWinLocationString(bool flag, int32_t first, int32_t second) const
+{
+    const String numbers = BinaryMod::MakeLenField(BinaryMod::DecimalToAscii(first))
+        + BinaryMod::MakeLenField(BinaryMod::DecimalToAscii(second));
     return BinaryMod::MakeLenField(TervikConversions::BoolToAscii(flag)) + BinaryMod::MakeLenField(numbers);
 }

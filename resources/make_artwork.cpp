@@ -34,12 +34,24 @@ void DrawPips(QPainter& p, const QRectF& face, int value, const QColor& colour)
 
     QList<QPointF> pips;
     switch (value) {
-    case 1: pips = {c}; break;
-    case 2: pips = {tl, br}; break;
-    case 3: pips = {tl, c, br}; break;
-    case 4: pips = {tl, tr, bl, br}; break;
-    case 5: pips = {tl, tr, c, bl, br}; break;
-    default: pips = {tl, tr, ml, mr, bl, br}; break;
+    case 1:
+        pips = {c};
+        break;
+    case 2:
+        pips = {tl, br};
+        break;
+    case 3:
+        pips = {tl, c, br};
+        break;
+    case 4:
+        pips = {tl, tr, bl, br};
+        break;
+    case 5:
+        pips = {tl, tr, c, bl, br};
+        break;
+    default:
+        pips = {tl, tr, ml, mr, bl, br};
+        break;
     }
     p.setPen(Qt::NoPen);
     for (const QPointF& at : pips) {
@@ -130,8 +142,7 @@ QImage DrawBackdrop()
         const double phase = line * 0.9;
         QPainterPath wave;
         wave.moveTo(0, baseline + amplitude * std::sin(phase));
-        for (int x = 4; x <= kBackdropWidth; x += 4)
-            wave.lineTo(x, baseline + amplitude * std::sin(phase + x / 38.0));
+        for (int x = 4; x <= kBackdropWidth; x += 4) wave.lineTo(x, baseline + amplitude * std::sin(phase + x / 38.0));
         p.setPen(QPen(QColor(0xFF, 0xFF, 0xF0, 34), 1.6));
         p.setBrush(Qt::NoBrush);
         p.drawPath(wave);
@@ -151,8 +162,7 @@ QImage DrawBackdrop()
 bool Save(const QImage& image, const QDir& folder, const char* name)
 {
     const QString path = folder.filePath(QString::fromLatin1(name));
-    if (image.save(path, "JPEG", kJpegQuality))
-        return true;
+    if (image.save(path, "JPEG", kJpegQuality)) return true;
     std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
     return false;
 }
@@ -171,7 +181,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "make_artwork: cannot make %s\n", argv[1]);
         return 1;
     }
-    const bool ok = Save(DrawIcon(), folder, "quandeicon.jpg") &&
-                    Save(DrawBackdrop(), folder, "brackwaterbackground.jpg");
+    const bool ok =
+        Save(DrawIcon(), folder, "quandeicon.jpg") && Save(DrawBackdrop(), folder, "brackwaterbackground.jpg");
     return ok ? 0 : 1;
 }

@@ -6,24 +6,34 @@ namespace {
 
 constexpr int32_t StatusOK = 200;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 enum class Form { None, Beginning, StatusLine };
 
 // How `line` stands to a status line: "HTTP/" digits "." digits, a blank,
 // three digits, then a blank or the end. A Beginning is cut off before its
 // three digits and could still become one.
-Form ReadStatusLine(std::string_view line, int32_t& status) {
+Form ReadStatusLine(std::string_view line, int32_t& status)
+{
     constexpr size_t Any = SIZE_MAX;
     constexpr struct {
         char c; // '#' for a digit
         size_t least, most;
-    } Steps[] = {{'H', 1, 1}, {'T', 1, 1}, {'T', 1, 1}, {'P', 1, 1}, {'/', 1, 1}, {'#', 1, Any},
-                 {'.', 1, 1}, {'#', 1, Any}, {' ', 1, 1}, {'#', 3, 3}};
+    } Steps[] = {{'H', 1, 1},   {'T', 1, 1}, {'T', 1, 1},   {'P', 1, 1}, {'/', 1, 1},
+                 {'#', 1, Any}, {'.', 1, 1}, {'#', 1, Any}, {' ', 1, 1}, {'#', 3, 3}};
     size_t i = 0;
     for (const auto& step : Steps) {
         size_t n = 0;
@@ -38,7 +48,8 @@ Form ReadStatusLine(std::string_view line, int32_t& status) {
 // The value of a "Content-Length:" header line (name in any case); false
 // for any other line or a value that is not a plain decimal number. Values
 // beyond what a reply may hold at all are capped, never overflow.
-bool ReadContentLength(std::string_view line, size_t& length) {
+bool ReadContentLength(std::string_view line, size_t& length)
+{
     constexpr std::string_view Name = "content-length:";
     if (line.size() < Name.size()) return false;
     for (size_t i = 0; i < Name.size(); ++i)
@@ -57,7 +68,8 @@ bool ReadContentLength(std::string_view line, size_t& length) {
 }
 
 // A reply the close ended before the end of its first line.
-HttpReply::Verdict EndedInFirstLine(std::string_view received) {
+HttpReply::Verdict EndedInFirstLine(std::string_view received)
+{
     using enum HttpReply::State;
     int32_t status = 0;
     switch (ReadStatusLine(WithoutCR(received), status)) {
@@ -73,7 +85,8 @@ HttpReply::Verdict EndedInFirstLine(std::string_view received) {
 
 } // namespace
 
-bool HttpReply::NextLine(std::string_view received, std::string_view& line) {
+bool HttpReply::NextLine(std::string_view received, std::string_view& line)
+{
     const size_t lf = received.find('\n', searched_);
     if (lf == std::string_view::npos) {
         searched_ = received.size();
@@ -84,7 +97,8 @@ bool HttpReply::NextLine(std::string_view received, std::string_view& line) {
     return true;
 }
 
-HttpReply::Verdict HttpReply::Examine(std::string_view received, bool ended) {
+HttpReply::Verdict HttpReply::Examine(std::string_view received, bool ended)
+{
     using enum State;
     std::string_view line;
     if (stage_ == Stage::StatusLine) {

@@ -26,6 +26,7 @@ constexpr auto Label = ControlClass::StaticText;
 constexpr auto Button = ControlClass::PushButton;
 
 // Creation order; positions are window coordinates, also inside GroupBox1.
+// clang-format off
 const std::vector<ControlRow> ControlTable{
     {.Name = "GroupBox1", .Class = Group, .Left = 9, .Top = 7, .Width = 304, .Height = 308,
      .Text = "Versions Available for Download", .TextFont = "Geneva", .TextSize = 12,
@@ -52,23 +53,28 @@ const std::vector<ControlRow> ControlTable{
      .TabIndex = 5, .Parent = "GroupBox1"},
     {.Name = "StaticText4", .Class = Label, .Left = 15, .Top = 286, .Width = 204, .Height = 20,
      .Text = "You are currently using version:", .TextFont = "Geneva", .TextSize = 12,
-     .TextAlign = 2, .Multiline = false, .TabIndex = 6, .Parent = "GroupBox1"},
+     .TextAlign = 2, .Multiline = false, .TabIndex = 6, .Parent = "GroupBox1"}
 };
+// clang-format on
 } // namespace
 
-UpDateWin* TheUpDateWin() {
+UpDateWin* TheUpDateWin()
+{
     return ImplicitInstance<UpDateWin>();
 }
 
-void UpDateWin::Layout() {
+void UpDateWin::Layout()
+{
     ApplyProperties(WindowTable);
 }
 
-void UpDateWin::CreateControls() {
+void UpDateWin::CreateControls()
+{
     CreateControls0();
 }
 
-void UpDateWin::CreateControls0() {
+void UpDateWin::CreateControls0()
+{
     // Every control gets all its properties before any handler is bound, so
     // making the window runs none of them.
     for (const ControlRow& row : ControlTable) AddControl(row);
@@ -76,16 +82,19 @@ void UpDateWin::CreateControls0() {
     Find<PushButton>("PushButton1")->Action = [this] { PushButton1_Action(); };
 }
 
-void UpDateWin::AddMenuHandlers() {
+void UpDateWin::AddMenuHandlers()
+{
     // No menu item bears this name; the binding is kept for a bar that might.
     AddMenuHandler("EditCloseWindow", [this] { return EditCloseWindow_Action(); });
 }
 
-void UpDateWin::Event_Open() {
+void UpDateWin::Event_Open()
+{
     Find<StaticText>("StaticText3")->SetText(AppVersion);
 }
 
-void UpDateWin::PopupMenu1_Change() {
+void UpDateWin::PopupMenu1_Change()
+{
     int k = Find<PopupMenu>("PopupMenu1")->ListIndex();
     if (k == -1 || !updata) return;
     // The arrays and the rows correspond; a read outside a bound yields "".
@@ -93,16 +102,19 @@ void UpDateWin::PopupMenu1_Change() {
     if (updata->Updateinfo.Ubound() > 0) Find<StaticText>("StaticText2")->SetText(updata->Updateinfo(k + 1));
 }
 
-void UpDateWin::PushButton1_Action() {
+void UpDateWin::PushButton1_Action()
+{
     ShowURL(CurentHttp);
 }
 
-bool UpDateWin::EditCloseWindow_Action() {
+bool UpDateWin::EditCloseWindow_Action()
+{
     Close();
     return false;
 }
 
-void UpDateWin::displaydata() {
+void UpDateWin::displaydata()
+{
     if (!updata) return;
     PopupMenu* popup = Find<PopupMenu>("PopupMenu1");
     popup->DeleteAllRows();

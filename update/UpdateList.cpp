@@ -12,7 +12,8 @@ constexpr char CR = '\r';
 // address reaches the browser with a CR stuck to it.
 
 // The information lines, each ended by CR as the window shows them.
-String InformationText(std::string_view info) {
+String InformationText(std::string_view info)
+{
     String text;
     text.reserve(info.size());
     size_t from = 0;
@@ -27,23 +28,27 @@ String InformationText(std::string_view info) {
 
 // The next part of a version, saturated to 32 bits, so the weighted sum is
 // exact as a double and only the result needs saturating again.
-int64_t NextPart(std::string_view& version) {
+int64_t NextPart(std::string_view& version)
+{
     return ToInteger(Val(NextField(version, ".")));
 }
 } // namespace
 
-int32_t VersionValue(std::string_view version) {
+int32_t VersionValue(std::string_view version)
+{
     const int64_t major = NextPart(version);
     const int64_t minor = NextPart(version);
     const int64_t patch = NextPart(version);
     return ToInteger(static_cast<double>(100 * major + 10 * minor + patch));
 }
 
-int32_t TitleVersionValue(std::string_view titleLine) {
+int32_t TitleVersionValue(std::string_view titleLine)
+{
     return VersionValue(NthFieldView(titleLine, " ", 1));
 }
 
-UpdateList ParseUpdateList(const String& page) {
+UpdateList ParseUpdateList(const String& page)
+{
     UpdateList result;
     result.info = std::make_shared<UpdateInfoClass>();
     UpdateInfoClass& list = *result.info;

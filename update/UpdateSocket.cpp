@@ -5,7 +5,8 @@
 #include "UpDateWin.h"
 #include "UpdateList.h"
 
-void UpdateSocket::Event_PageRecived(const String& text) {
+void UpdateSocket::Event_PageRecived(const String& text)
+{
     UpdateList list = ParseUpdateList(text);
     if (VersionValue(AppVersion) < list.best) {
         TheUpDateWin()->Show();
@@ -16,7 +17,8 @@ void UpdateSocket::Event_PageRecived(const String& text) {
     }
 }
 
-void UpdateSocket::CheckForUpdate(bool b) {
+void UpdateSocket::CheckForUpdate(bool b)
+{
     Url = UpdateListURL;
     WebConnect();
     forceupdatewin = b;

@@ -10,14 +10,16 @@ const String Prefix = "http://www.";
 const String CRLF = "\r\n";
 const String PageSeparator = "====\r\n";
 
-void Arm(Timer& timer, int ms) {
+void Arm(Timer& timer, int ms)
+{
     timer.SetMode(Timer::ModeOff);
     timer.SetPeriod(ms);
     timer.SetMode(Timer::ModeSingle);
 }
 } // namespace
 
-WebSocketClass::WebSocketClass() {
+WebSocketClass::WebSocketClass()
+{
     // A new timer runs at once; these run only while a request waits for its reply.
     silence_.SetMode(Timer::ModeOff);
     deadline_.SetMode(Timer::ModeOff);
@@ -25,39 +27,43 @@ WebSocketClass::WebSocketClass() {
     deadline_.Action = [this] { Fail(ReplyTimedOut); };
 }
 
-String WebSocketClass::UrlHost() const {
+String WebSocketClass::UrlHost() const
+{
     return NthField(NthField(Url, Prefix, 2), "/", 1);
 }
 
-void WebSocketClass::WebConnect() {
+void WebSocketClass::WebConnect()
+{
     EndCheck();
     SetAddress(UrlHost());
     SetPort(80);
     Connect();
 }
 
-void WebSocketClass::WriteRequest() {
+void WebSocketClass::WriteRequest()
+{
     // The path is taken as if the prefix stood at the very start of Url.
     String path = Mid(Url, Len(Prefix) + 1 + Len(UrlHost()));
-    Write("GET " + path + " HTTP/1.0" + CRLF +
-          "User-Agent: Quandelvorix" + AppVersion + " (Macintosh)" + CRLF +
-          "Host: " + Address() + CRLF +
-          CRLF);
+    Write("GET " + path + " HTTP/1.0" + CRLF + "User-Agent: Quandelvorix" + AppVersion + " (Macintosh)" + CRLF
+          + "Host: " + Address() + CRLF + CRLF);
 }
 
-String WebSocketClass::PageOf(const String& reply) {
+String WebSocketClass::PageOf(const String& reply)
+{
     size_t at = reply.rfind(PageSeparator);
     if (at == String::npos) return reply;
     return reply.substr(at + PageSeparator.size());
 }
 
-void WebSocketClass::Event_Connected() {
+void WebSocketClass::Event_Connected()
+{
     WriteRequest();
     Arm(silence_, SilenceLimitMs);
     Arm(deadline_, ReplyLimitMs);
 }
 
-void WebSocketClass::Event_DataAvailable() {
+void WebSocketClass::Event_DataAvailable()
+{
     String piece = ReadAll();
     if (static_cast<int64_t>(reply_.size()) + static_cast<int64_t>(piece.size()) > MaxReplyBytes) {
         Fail(ReplyTooLarge);
@@ -68,7 +74,8 @@ void WebSocketClass::Event_DataAvailable() {
     Judge(false);
 }
 
-void WebSocketClass::Event_Error() {
+void WebSocketClass::Event_Error()
+{
     int32_t code = LastErrorCode();
     switch (code) {
     case NoError:
@@ -87,7 +94,8 @@ void WebSocketClass::Event_Error() {
     }
 }
 
-void WebSocketClass::Judge(bool ended) {
+void WebSocketClass::Judge(bool ended)
+{
     const HttpReply::Verdict verdict = reader_.Examine(reply_, ended);
     switch (verdict.state) {
     case HttpReply::State::Incomplete:
@@ -110,7 +118,8 @@ void WebSocketClass::Judge(bool ended) {
     }
 }
 
-void WebSocketClass::EndCheck() {
+void WebSocketClass::EndCheck()
+{
     silence_.SetMode(Timer::ModeOff);
     deadline_.SetMode(Timer::ModeOff);
     Close();
@@ -119,12 +128,14 @@ void WebSocketClass::EndCheck() {
     reader_.Reset();
 }
 
-void WebSocketClass::Fail(int32_t code) {
+void WebSocketClass::Fail(int32_t code)
+{
     EndCheck();
     ShowError(code);
 }
 
-void WebSocketClass::ShowError(int32_t code) {
+void WebSocketClass::ShowError(int32_t code)
+{
     if (code == CouldNotConnect)
         MsgBox("Update check failed, could not connect to host.");
     else

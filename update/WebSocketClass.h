@@ -42,7 +42,7 @@ public:
     String UrlHost() const;
 
     // Raised once per reply that ended normally, with its page.
-    virtual void Event_PageRecived(const String& /*text*/) {}
+    virtual void Event_PageRecived(const String& /*text*/) { }
 
 protected:
     void Event_DataAvailable() override;

@@ -25,21 +25,25 @@
 #include "UpdateListServer.h"
 
 // The open window of class T, or nullptr; unlike the accessors it never makes one.
-template <class T> T* OpenWindowOf() {
+template<class T>
+T* OpenWindowOf()
+{
     for (Window* w : OpenWindows())
         if (auto* t = dynamic_cast<T*>(w)) return t;
     return nullptr;
 }
 
 // A picture of the window in the build folder, for review.
-inline void SaveScreenshot(const Window& w, const char* name) {
+inline void SaveScreenshot(const Window& w, const char* name)
+{
     const QString folder = QString(QUANDE_BUILD_DIR) + "/screenshots";
     EXPECT_TRUE(QDir().mkpath(folder) && w.Widget()->grab().save(folder + "/" + name + ".png")) << name;
 }
 
 // As a user: a click on the menu's title in the bar drawn on the window,
 // then on the item. Texts as shown, without the access-key "&".
-inline void ChooseFromBar(const Window* w, const QString& menuText, const QString& itemText) {
+inline void ChooseFromBar(const Window* w, const QString& menuText, const QString& itemText)
+{
     auto byText = [](const QList<QAction*>& actions, const QString& text) -> QAction* {
         for (QAction* a : actions)
             if (a->text().remove('&') == text) return a;
@@ -61,17 +65,32 @@ inline void ChooseFromBar(const Window* w, const QString& menuText, const QStrin
 }
 
 // Gives queued work (socket connections, deferred closes) time to happen.
-inline void Settle(int ms = 150) { testing_seams::Pump(ms); }
-inline bool MainShown() { return OpenWindowOf<RandomNumGenWin>() && OpenWindowOf<RandomNumGenWin>()->Visible(); }
-inline void Click(const Window* w, const char* l) { QTest::mouseClick(w->Find<StaticText>(l)->Widget(), Qt::LeftButton); }
-inline void Toggle() { EXPECT_FALSE(TheApp()->MenuHandler("WebAutoUpdateCheck")()); }
+inline void Settle(int ms = 150)
+{
+    testing_seams::Pump(ms);
+}
+inline bool MainShown()
+{
+    return OpenWindowOf<RandomNumGenWin>() && OpenWindowOf<RandomNumGenWin>()->Visible();
+}
+inline void Click(const Window* w, const char* l)
+{
+    QTest::mouseClick(w->Find<StaticText>(l)->Widget(), Qt::LeftButton);
+}
+inline void Toggle()
+{
+    EXPECT_FALSE(TheApp()->MenuHandler("WebAutoUpdateCheck")());
+}
 
 class AppRun : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         testing_seams::SetApplicationFolder(dir_.path().toStdString());
-        testing_seams::SetShowURLObserver([this](const String& url, bool opened) { if (opened) urls_.push_back(url); });
-        testing_seams::SetMsgBoxObserver([](const String&) {}); // no modal boxes
+        testing_seams::SetShowURLObserver([this](const String& url, bool opened) {
+            if (opened) urls_.push_back(url);
+        });
+        testing_seams::SetMsgBoxObserver([](const String&) {});                            // no modal boxes
         ASSERT_TRUE(QFile::link(QUANDE_APP_DIR "/Resources", dir_.path() + "/Resources")); // the pictures
         QObject::connect(&server_, &QTcpServer::newConnection, [this] {
             for (; server_.hasPendingConnections(); ++checks_) server_.nextPendingConnection()->close();
@@ -79,32 +98,38 @@ protected:
         ASSERT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
         testing_seams::RouteHost(UpdateHost(), 80, "127.0.0.1", server_.serverPort());
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         if (TheApp()) Finish();
         testing_seams::ClearRoutes();
         testing_seams::SetShowURLObserver(nullptr);
     }
     static void Begin() { testing_seams::BeginRun(RunStartup); }
-    static void Finish() { // Close unless the run quit, then everything released
+    static void Finish()
+    { // Close unless the run quit, then everything released
         testing_seams::FinishRun();
         ReleaseModuleObjects();
         Settle(20);
     }
-    std::optional<QByteArray> ReadPrefs() const { // nullopt when there is no file
+    std::optional<QByteArray> ReadPrefs() const
+    { // nullopt when there is no file
         QFile f(dir_.path() + "/" + PrefsFileName);
         return f.open(QIODevice::ReadOnly) ? std::optional(f.readAll()) : std::nullopt;
     }
-    void WritePrefs(const QByteArray& bytes) {
+    void WritePrefs(const QByteArray& bytes)
+    {
         QFile f(dir_.path() + "/" + PrefsFileName);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
-    static void Answer(const char* button) { // PushButton1 agrees, PushButton2 disagrees
+    static void Answer(const char* button)
+    { // PushButton1 agrees, PushButton2 disagrees
         ASSERT_NE(OpenWindowOf<TermsWin>(), nullptr);
         OpenWindowOf<TermsWin>()->Find<PushButton>(button)->Push();
         Settle();
     }
     // Terms agreed before, automatic checks off, handed over to the main window, which is active.
-    RandomNumGenWin* Started() {
+    RandomNumGenWin* Started()
+    {
         WritePrefs(GoldenPrefs(true));
         Begin();
         PressSplash();
@@ -112,7 +137,8 @@ protected:
         EXPECT_TRUE(main && QTest::qWaitForWindowActive(main->Widget()));
         return main;
     }
-    static void PressSplash() { // on the window itself, which hands over
+    static void PressSplash()
+    { // on the window itself, which hands over
         ASSERT_NE(OpenWindowOf<SplashWin>(), nullptr);
         OpenWindowOf<SplashWin>()->PressAt(5, 5);
         Settle();

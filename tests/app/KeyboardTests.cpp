@@ -14,7 +14,8 @@
 namespace {
 
 // As a user: click into the field, select what it holds and type over it.
-void TypeInto(TextField* field, const char* text) {
+void TypeInto(TextField* field, const char* text)
+{
     QTest::mouseClick(field->Widget(), Qt::LeftButton);
     ASSERT_EQ(QApplication::focusWidget(), field->Widget());
     QTest::keyClick(field->Widget(), Qt::Key_A, Qt::ControlModifier);
@@ -23,7 +24,8 @@ void TypeInto(TextField* field, const char* text) {
 
 class Keyboard : public AppRun {
 protected:
-    static void Activate(Window* w) {
+    static void Activate(Window* w)
+    {
         w->Show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w->Widget()));
     }
@@ -31,7 +33,8 @@ protected:
 
 // Typed bounds at both 32-bit limits: the label widens to the right within
 // the lower box, bold, and goes back to its own width for a short number.
-TEST_F(Keyboard, ReturnInAFieldDrawsAndEveryNumberShowsWhole) {
+TEST_F(Keyboard, ReturnInAFieldDrawsAndEveryNumberShowsWhole)
+{
     RandomNumGenWin* main = Started();
     ASSERT_NE(main, nullptr);
     StaticText* result = main->Find<StaticText>("StaticText1");
@@ -63,7 +66,8 @@ TEST_F(Keyboard, ReturnInAFieldDrawsAndEveryNumberShowsWhole) {
 // asks the opener for its address. The menu's shortcuts act from this
 // window: Ctrl+X cuts in its own focused control, not in the main window's
 // selected field, and Ctrl+Q quits, saving the file.
-TEST_F(Keyboard, UpdateWindowDownloadsOnReturnAndQuitsOnCtrlQ) {
+TEST_F(Keyboard, UpdateWindowDownloadsOnReturnAndQuitsOnCtrlQ)
+{
     RandomNumGenWin* main = Started();
     ASSERT_NE(main, nullptr);
     auto* field = static_cast<QLineEdit*>(main->Find<TextField>("EditField1")->Widget());
@@ -72,7 +76,8 @@ TEST_F(Keyboard, UpdateWindowDownloadsOnReturnAndQuitsOnCtrlQ) {
     UpDateWin* w = TheUpDateWin();
     w->Show();
     w->updata = ParseUpdateList("1.2.0 Newest\nhttp://dl.example.test/120.zip\nOne.\n----\r\n"
-                                "1.1.0 Newer\nhttp://dl.example.test/110.zip\nTwo.\n").info;
+                                "1.1.0 Newer\nhttp://dl.example.test/110.zip\nTwo.\n")
+                    .info;
     w->displaydata();
     Activate(w);
     PopupMenu* popup = w->Find<PopupMenu>("PopupMenu1");

@@ -13,7 +13,8 @@ using MenuBarUse = AppRun;
 
 // The content area keeps the table's size below the bar, so every control
 // keeps its place within it.
-void ExpectBarAboveContent(const Window* w) {
+void ExpectBarAboveContent(const Window* w)
+{
     const auto* bar = w->Widget()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr) << w->Title();
     EXPECT_EQ(w->ContentWidget()->size(), QSize(w->Width(), w->Height()));
@@ -26,7 +27,8 @@ void ExpectBarAboveContent(const Window* w) {
 // ends, saving the acceptance as by Quit, only when About's own press
 // closes the last window; the terms, the splash and the hand-over never
 // end it on the way.
-TEST_F(MenuBarUse, AboutWindowsBarReopensTheMainWindowAndTheLastCloseEndsTheRun) {
+TEST_F(MenuBarUse, AboutWindowsBarReopensTheMainWindowAndTheLastCloseEndsTheRun)
+{
     Begin();
     Answer("PushButton1"); // the terms close themselves once the splash is up
     EXPECT_FALSE(testing_seams::RunQuit());
@@ -67,7 +69,8 @@ TEST_F(MenuBarUse, AboutWindowsBarReopensTheMainWindowAndTheLastCloseEndsTheRun)
 // The update window's bar is the application's: the toggle there flips the
 // one check mark that every drawn bar shows and rewrites the file at once;
 // its check item starts a check.
-TEST_F(MenuBarUse, UpdateWindowsBarTogglesTheOneSharedCheckMark) {
+TEST_F(MenuBarUse, UpdateWindowsBarTogglesTheOneSharedCheckMark)
+{
     RandomNumGenWin* main = Started();
     ASSERT_NE(main, nullptr);
     UpDateWin* w = TheUpDateWin();

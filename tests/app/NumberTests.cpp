@@ -7,17 +7,26 @@
 namespace {
 
 // Low and High: the bounds the fields stand for, held at the 32-bit limits.
-struct Draw { const char *Minimum, *Maximum; int64_t Low, High; };
-
-const Draw kDraws[] = {
-    {"1", "40", 1, 40},         {"40", "1", 1, 40},        {"", "40", 0, 40},
-    {"", "", 0, 0},             {"many", "few", 0, 0},     {"  7 apples", "9.99", 7, 9},
-    {"-12", "-3", -12, -3},     {"1", "2", 1, 2},          {"99999999999", "1", 1, INT32_MAX},
-    {"-1e300", "1e300", INT32_MIN, INT32_MAX},             {"1e999", "-1e999", INT32_MIN, INT32_MAX},
-    {"2147483647", "2147483647", INT32_MAX, INT32_MAX},
+struct Draw {
+    const char *Minimum, *Maximum;
+    int64_t Low, High;
 };
 
-TEST_F(AppRun, DrawStaysBetweenTheBoundsWhateverIsTyped) {
+const Draw kDraws[] = {{"1", "40", 1, 40},
+                       {"40", "1", 1, 40},
+                       {"", "40", 0, 40},
+                       {"", "", 0, 0},
+                       {"many", "few", 0, 0},
+                       {"  7 apples", "9.99", 7, 9},
+                       {"-12", "-3", -12, -3},
+                       {"1", "2", 1, 2},
+                       {"99999999999", "1", 1, INT32_MAX},
+                       {"-1e300", "1e300", INT32_MIN, INT32_MAX},
+                       {"1e999", "-1e999", INT32_MIN, INT32_MAX},
+                       {"2147483647", "2147483647", INT32_MAX, INT32_MAX}};
+
+TEST_F(AppRun, DrawStaysBetweenTheBoundsWhateverIsTyped)
+{
     Begin();
     RandomNumGenWin* w = TheRandomNumGenWin();
     for (const Draw& d : kDraws) {

@@ -11,16 +11,18 @@ namespace {
 const QString kExecutable = "Quandelvorix";
 
 // The executable copied (its folder is "beside the application"), the pictures linked.
-bool MakeAppFolder(const QString& folder) {
-    return QFile::copy(QUANDE_APP_DIR "/" + kExecutable, folder + "/" + kExecutable) &&
-           QFile::link(QUANDE_APP_DIR "/Resources", folder + "/Resources");
+bool MakeAppFolder(const QString& folder)
+{
+    return QFile::copy(QUANDE_APP_DIR "/" + kExecutable, folder + "/" + kExecutable)
+        && QFile::link(QUANDE_APP_DIR "/Resources", folder + "/Resources");
 }
 
 // Automatic checks on, a name server that never answers in time, and an
 // option on the command line that Qt would take for itself and fail to
 // start with. The splash hands over after 4 s and the check looks the
 // update host up; the quit comes while that lookup hangs.
-TEST(Process, QuitWhileTheHostLookupHangsEndsTheProcessAtOnce) {
+TEST(Process, QuitWhileTheHostLookupHangsEndsTheProcessAtOnce)
+{
     QTemporaryDir dir;
     ASSERT_TRUE(MakeAppFolder(dir.path()));
     const QString prefsPath = dir.path() + "/" + PrefsFileName;
@@ -63,7 +65,8 @@ TEST(Process, QuitWhileTheHostLookupHangsEndsTheProcessAtOnce) {
 // Neither an unset display nor one that does not answer aborts the process:
 // it says in one line what it needs and which display it tried, exits with
 // status 1 and writes no file.
-TEST(Process, WithoutADisplayItSaysSoInOneLineAndExitsWithOne) {
+TEST(Process, WithoutADisplayItSaysSoInOneLineAndExitsWithOne)
+{
     const struct {
         const char* display; // nullptr: not set
         const char* named;

@@ -12,7 +12,8 @@ using Startup = AppRun;
 // the next start skip them), and the terms window takes no menu shortcut;
 // Disagree quits with status 0 and the next start asks again. The choice is saved with the acceptance, also by a quit
 // before the hand-over, and a splash press once the run is quitting starts nothing.
-TEST_F(Startup, WithoutFileTheTermsDecide) {
+TEST_F(Startup, WithoutFileTheTermsDecide)
+{
     Begin();
     ASSERT_TRUE(OpenWindowOf<TermsWin>() && OpenWindowOf<TermsWin>()->Visible());
     EXPECT_EQ(OpenWindowOf<SplashWin>(), nullptr);
@@ -44,7 +45,8 @@ TEST_F(Startup, WithoutFileTheTermsDecide) {
 
 // A choice made while the terms were up has no file to live in yet; the
 // hand-over's load must not drop it back to the defaults.
-TEST_F(Startup, ChoiceBeforeTheTermsAreAnsweredSurvivesTheHandOver) {
+TEST_F(Startup, ChoiceBeforeTheTermsAreAnsweredSurvivesTheHandOver)
+{
     Begin();
     Toggle();
     Toggle(); // checks off
@@ -61,18 +63,22 @@ enum Trigger { ByTimer, ByPress, ByClose };
 
 // Checked: the auto-update item after the hand-over; First: the trigger that hands over.
 struct ExistingFile {
-    const char* What; QByteArray Bytes; bool Checked; Trigger First;
+    const char* What;
+    QByteArray Bytes;
+    bool Checked;
+    Trigger First;
     friend void PrintTo(const ExistingFile& file, std::ostream* out) { *out << file.What; }
 };
 
-class HandOver : public AppRun, public ::testing::WithParamInterface<ExistingFile> {};
+class HandOver : public AppRun, public ::testing::WithParamInterface<ExistingFile> { };
 
 // Any file opens the splash; what it holds only sets the switch. The first
 // trigger hands over; the Close the hand-over raises itself, and every
 // later trigger, change nothing: the preferences are read once, the main
 // window is shown once, at most one check starts, and the quit of a run
 // that found a file writes nothing.
-TEST_P(HandOver, RunsOnceWhicheverTriggerComesFirst) {
+TEST_P(HandOver, RunsOnceWhicheverTriggerComesFirst)
+{
     const ExistingFile& file = GetParam();
     WritePrefs(file.Bytes);
     Begin();
@@ -116,12 +122,13 @@ TEST_P(HandOver, RunsOnceWhicheverTriggerComesFirst) {
     EXPECT_EQ(ReadPrefs(), GoldenPrefs(file.Checked));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HandOver,
-                         ::testing::Values(ExistingFile{"OursByTimer", GoldenPrefs(false), true, ByTimer},
-                                           ExistingFile{"OursOffByPress", GoldenPrefs(true), false, ByPress},
-                                           ExistingFile{"EmptyByClose", QByteArray(), true, ByClose},
-                                           ExistingFile{"ForeignByPress", QByteArray("just some text\n"), true, ByPress},
-                                           ExistingFile{"MagicOnlyByClose", GoldenPrefs(false).left(17), true, ByClose}),
-                         [](const auto& info) { return std::string(info.param.What); });
+INSTANTIATE_TEST_SUITE_P(
+    Files, HandOver,
+    ::testing::Values(ExistingFile{"OursByTimer", GoldenPrefs(false), true, ByTimer},
+                      ExistingFile{"OursOffByPress", GoldenPrefs(true), false, ByPress},
+                      ExistingFile{"EmptyByClose", QByteArray(), true, ByClose},
+                      ExistingFile{"ForeignByPress", QByteArray("just some text\n"), true, ByPress},
+                      ExistingFile{"MagicOnlyByClose", GoldenPrefs(false).left(17), true, ByClose}),
+    [](const auto& info) { return std::string(info.param.What); });
 
 } // namespace

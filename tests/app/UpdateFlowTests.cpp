@@ -12,12 +12,16 @@ const QByteArray NewerList = "====\r\n1.1.0 New release\nhttp://dl.example.test/
                              "1.0.2 Current release\nhttp://dl.example.test/102.zip\nLine three.\n";
 const QByteArray EqualList = "====\r\n1.0.2 Current release\nhttp://dl.example.test/102.zip\nLine three.\n";
 
-QByteArray WithCrLf(QByteArray list) { return list.replace("\r\n", "\n").replace("\n", "\r\n"); }
+QByteArray WithCrLf(QByteArray list)
+{
+    return list.replace("\r\n", "\n").replace("\n", "\r\n");
+}
 
 // A newer list opens the window at the hand-over, and its twin with CR LF
 // lines shows the same from the menu; an equal list, a missing list (the
 // server's 404 page) and a stopped server each end in their one box.
-TEST_F(AppRun, UpdateChecksAtTheHandOverAndFromTheMenu) {
+TEST_F(AppRun, UpdateChecksAtTheHandOverAndFromTheMenu)
+{
     UpdateListServer server;
     ASSERT_TRUE(server.Start()) << "python3's http.server did not start";
     testing_seams::RouteHost(UpdateHost(), 80, "127.0.0.1", server.Port());

@@ -10,13 +10,17 @@
 
 namespace {
 
-QRect Rect(const Control* c) { return {c->Left(), c->Top(), c->Width(), c->Height()}; }
+QRect Rect(const Control* c)
+{
+    return {c->Left(), c->Top(), c->Width(), c->Height()};
+}
 
 // What a reader of the window meets: every control inside the window and
 // inside the box that holds it, no two controls but boxes on top of each
 // other, and every text whole in its control. Then a picture of the window
 // into the build folder, for review.
-void ExpectReadable(const Window& w, const char* picture) {
+void ExpectReadable(const Window& w, const char* picture)
+{
     const QRect window(0, 0, w.Width(), w.Height());
     for (const Control* c : w.Controls()) {
         SCOPED_TRACE(c->Name());
@@ -45,7 +49,8 @@ using Windows = AppRun;
 // A first run through every window: terms, the main window made behind
 // them, About over them, the splash once the terms are accepted; the file
 // is written at the quit.
-TEST_F(Windows, FirstRunThroughEveryWindow) {
+TEST_F(Windows, FirstRunThroughEveryWindow)
+{
     Begin();
     TermsWin* terms = OpenWindowOf<TermsWin>();
     ASSERT_NE(terms, nullptr);
@@ -81,7 +86,8 @@ TEST_F(Windows, FirstRunThroughEveryWindow) {
 }
 
 // Read once it can be and kept from then on; while it cannot be read, every use tries again.
-TEST(CachedPicture, RetriesWhileMissingAndKeepsOnceLoaded) {
+TEST(CachedPicture, RetriesWhileMissingAndKeepsOnceLoaded)
+{
     QTemporaryDir dir;
     int asked = 0;
     CachedPicture pic([&] { return ++asked, std::make_shared<FolderItem>(dir.path().toStdString()); }, "i.jpg");

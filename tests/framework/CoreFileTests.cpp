@@ -19,7 +19,8 @@ protected:
     void WriteFile(const String& name, const String& contents) const
     {
         QFile f(QString::fromStdString(PathOf(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contents.data(), static_cast<qint64>(contents.size())) >= 0);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)
+                    && f.write(contents.data(), static_cast<qint64>(contents.size())) >= 0);
     }
     String ReadFile(const String& name) const
     {
@@ -59,7 +60,8 @@ TEST_F(CoreFiles, CreatedFileReplacesTheOldOneOnlyAtClose)
     }
     EXPECT_EQ(ReadFile("prefs.dat"), String("new\0\xff", 5));
     // No temporary is left behind.
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"prefs.dat"});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"prefs.dat"});
 
     // A folder in the way survives, contents and all.
     ASSERT_TRUE(MakeDir("in-the-way"));
@@ -81,10 +83,13 @@ TEST_F(CoreFiles, ASaveReplacesWhatAKilledSaveLeftAndKeepsLinksAndPermissions)
         const char* what;
         std::function<bool()> leave;
     } leftovers[] = {
-        {"a longer file", [&] { WriteFile("prefs.dat.tmp", String(100, 'x')); return true; }},
+        {"a longer file",
+         [&] {
+             WriteFile("prefs.dat.tmp", String(100, 'x'));
+             return true;
+         }},
         {"a link to another file", [&] { return QFile::link(QString::fromStdString(PathOf("victim")), temporary); }},
-        {"a pipe", [&] { return mkfifo(QFile::encodeName(temporary).constData(), 0600) == 0; }},
-    };
+        {"a pipe", [&] { return mkfifo(QFile::encodeName(temporary).constData(), 0600) == 0; }}};
     WriteFile("victim", "untouched");
     for (const auto& leftover : leftovers) {
         ASSERT_TRUE(leftover.leave()) << leftover.what;
@@ -107,7 +112,7 @@ TEST_F(CoreFiles, ASaveReplacesWhatAKilledSaveLeftAndKeepsLinksAndPermissions)
     stream->Close();
     EXPECT_TRUE(QFileInfo(QString::fromStdString(PathOf("link.dat"))).isSymLink());
     EXPECT_EQ(ReadFile("victim"), "through the link");
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(stat(PathOf("victim").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }

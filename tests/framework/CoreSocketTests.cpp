@@ -17,19 +17,38 @@ public:
     Events events;
     String received;
     int32_t errorCode = -1;
-    void Start(const String& host, int port) { SetAddress(host); SetPort(port); Connect(); }
+    void Start(const String& host, int port)
+    {
+        SetAddress(host);
+        SetPort(port);
+        Connect();
+    }
 
 protected:
     void Event_Connected() override { events.push_back("Connected"); }
-    void Event_DataAvailable() override { events.push_back("DataAvailable"); received += ReadAll(); }
-    void Event_Error() override { events.push_back("Error"); errorCode = LastErrorCode(); }
+    void Event_DataAvailable() override
+    {
+        events.push_back("DataAvailable");
+        received += ReadAll();
+    }
+    void Event_Error() override
+    {
+        events.push_back("Error");
+        errorCode = LastErrorCode();
+    }
 };
 
-bool WaitFor(const std::function<bool()>& pred, int ms = 5000) { return QTest::qWaitFor(pred, ms); }
+bool WaitFor(const std::function<bool()>& pred, int ms = 5000)
+{
+    return QTest::qWaitFor(pred, ms);
+}
 
 struct Server : QTcpServer {
     Server() { EXPECT_TRUE(listen(QHostAddress::LocalHost, 0)); }
-    QTcpSocket* Accept() { return WaitFor([&] { return hasPendingConnections(); }) ? nextPendingConnection() : nullptr; }
+    QTcpSocket* Accept()
+    {
+        return WaitFor([&] { return hasPendingConnections(); }) ? nextPendingConnection() : nullptr;
+    }
 };
 
 // Connects and waits for the Connected event; yields the server's end, or nullptr.
@@ -43,7 +62,10 @@ QTcpSocket* Connect(RecordingSocket& socket, Server& server, const String& host 
     return peer;
 }
 
-int RefusingPort() { return Server().serverPort(); } // listened on once, then closed
+int RefusingPort()
+{
+    return Server().serverPort();
+} // listened on once, then closed
 } // namespace
 
 TEST(CoreSocket, RoundTripThroughARoutedHostKeepsEveryByteUpToTheClose)

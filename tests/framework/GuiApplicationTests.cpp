@@ -22,7 +22,10 @@ void StartWithApp()
     RegisterAppObject(std::make_unique<RecordingApp>());
 }
 
-int CloseCount() { return static_cast<int>(std::count(events.begin(), events.end(), "Close")); }
+int CloseCount()
+{
+    return static_cast<int>(std::count(events.begin(), events.end(), "Close"));
+}
 } // namespace
 
 // Whatever closes the last visible window ends the run, once control is
@@ -42,8 +45,10 @@ TEST_F(GuiTest, ClosingTheLastVisibleWindowEndsTheRunWhoeverClosedIt)
         WinA::Script().close = nullptr;
         WinA::Script().props.Visible = false; // open but hidden: does not keep the run
         ImplicitInstance<WinA>();
-        if (byUser) EXPECT_TRUE(ImplicitInstance<WinB>()->Widget()->close());
-        else ImplicitInstance<WinB>()->Close();
+        if (byUser)
+            EXPECT_TRUE(ImplicitInstance<WinB>()->Widget()->close());
+        else
+            ImplicitInstance<WinB>()->Close();
         EXPECT_FALSE(RunQuit()) << "not before the loop has its turn";
         EXPECT_TRUE(PumpUntil([] { return RunQuit(); }, 1000)) << byUser;
         EXPECT_EQ(RunExitCode(), 0);
@@ -73,13 +78,23 @@ TEST_F(GuiTest, ShowURLOpensOnlyWebAddressesTrimmedOfLineEndsAndBlanks)
     const std::pair<String, String> rows[] = {
         {"http://www.brackwater.example.com/", "http://www.brackwater.example.com/"},
         {"HTTPS://payments.example.net/cgi-bin/webscr?cmd=_xclick&amount=$5.00&cn=Special%20Instructions%20(optional)",
-         "HTTPS://payments.example.net/cgi-bin/webscr?cmd=_xclick&amount=$5.00&cn=Special%20Instructions%20(optional)"},
+         "HTTPS://payments.example.net/cgi-bin/"
+         "webscr?cmd=_xclick&amount=$5.00&cn=Special%20Instructions%20(optional)"},
         {"http://dl.example.test/110.zip\r", "http://dl.example.test/110.zip"},
         {" \r\n https://dl.example.test/a b.zip?x=1 \r\n", ""},
         {"\n\rhttps://dl.example.test/a%20b.zip?x=1 \r\n ", "https://dl.example.test/a%20b.zip?x=1"},
-        {"", ""}, {" \r\n", ""}, {"ftp://x", ""}, {"javascript:alert(1)", ""}, {"file:///etc/passwd", ""}, {"http://", ""},
-        {"http:///path", ""}, {"www.example.com", ""}, {"-http://example.com", ""}, {"http://exa mple.com/", ""},
-        {"http://dl.example.test/a\r\nb", ""}, {"\thttp://dl.example.test/", ""}};
+        {"", ""},
+        {" \r\n", ""},
+        {"ftp://x", ""},
+        {"javascript:alert(1)", ""},
+        {"file:///etc/passwd", ""},
+        {"http://", ""},
+        {"http:///path", ""},
+        {"www.example.com", ""},
+        {"-http://example.com", ""},
+        {"http://exa mple.com/", ""},
+        {"http://dl.example.test/a\r\nb", ""},
+        {"\thttp://dl.example.test/", ""}};
     std::vector<String> opened, refused;
     SetShowURLObserver([&](const String& a, bool ok) { (ok ? opened : refused).push_back(a); });
     for (const auto& [address, expected] : rows) {

@@ -5,7 +5,8 @@
 #include <QTest>
 #include "GuiTestWindows.h"
 
-template <class T> static T* Make(ControlRow row)
+template<class T>
+static T* Make(ControlRow row)
 {
     WinA::Script().props.Width = 457;
     WinA::Script().props.Height = 175;
@@ -15,10 +16,12 @@ template <class T> static T* Make(ControlRow row)
 TEST_F(GuiTest, LabelsMapFontsToPixelSizesAndBreakLinesAtCarriageReturns)
 {
     const std::tuple<const char*, int, QString, String, QString> rows[] = {
-        {"Geneva", 12, "DejaVu Sans", "one\rtwo", "one\ntwo"}, {"New York", 18, "DejaVu Serif", "one\r\ntwo", "one\ntwo"},
+        {"Geneva", 12, "DejaVu Sans", "one\rtwo", "one\ntwo"},
+        {"New York", 18, "DejaVu Serif", "one\r\ntwo", "one\ntwo"},
         {"System", 12, QFontInfo(QApplication::font()).family(), "<b>not bold</b>", "<b>not bold</b>"}};
     for (const auto& [name, size, family, in, shown] : rows) {
-        auto* label = Make<StaticText>({.Name = name, .TextFont = name, .TextSize = size, .Bold = true, .Multiline = true});
+        auto* label =
+            Make<StaticText>({.Name = name, .TextFont = name, .TextSize = size, .Bold = true, .Multiline = true});
         label->SetText(in);
         const auto* q = static_cast<QLabel*>(label->Widget());
         EXPECT_EQ(QFontInfo(q->font()).family(), family) << name << ": the font drawn, not the one asked for";
@@ -32,7 +35,8 @@ TEST_F(GuiTest, LabelsMapFontsToPixelSizesAndBreakLinesAtCarriageReturns)
 
 TEST_F(GuiTest, PopupRaisesChangeOnEverySelectionChange)
 {
-    auto* popup = Make<PopupMenu>({.Name = "P", .Class = ControlClass::PopupMenu, .Text = "Select one....\rother", .ListIndex = 0});
+    auto* popup = Make<PopupMenu>(
+        {.Name = "P", .Class = ControlClass::PopupMenu, .Text = "Select one....\rother", .ListIndex = 0});
     EXPECT_EQ(popup->List(popup->ListIndex()), "Select one....");
     std::vector<int> changes;
     popup->Change = [&] { changes.push_back(popup->ListIndex()); };
@@ -50,10 +54,13 @@ TEST_F(GuiTest, TabOrderFollowsTabIndexAndSkipsLabels)
 {
     WinA::Script().create = [](Window& win) {
         const std::tuple<const char*, ControlClass, int> made[] = {{"Label", ControlClass::StaticText, 0},
-            {"Max", ControlClass::TextField, 4}, {"Button", ControlClass::PushButton, 1},
-            {"Box", ControlClass::GroupBox, 5}, {"Min", ControlClass::TextField, 7}};
+                                                                   {"Max", ControlClass::TextField, 4},
+                                                                   {"Button", ControlClass::PushButton, 1},
+                                                                   {"Box", ControlClass::GroupBox, 5},
+                                                                   {"Min", ControlClass::TextField, 7}};
         for (const auto& [name, cls, tab] : made)
-            static_cast<WinA&>(win).AddControl({.Name = name, .Class = cls, .Top = 25 * tab, .Width = 50, .Height = 22, .TabIndex = tab});
+            static_cast<WinA&>(win).AddControl(
+                {.Name = name, .Class = cls, .Top = 25 * tab, .Width = 50, .Height = 22, .TabIndex = tab});
     };
     WinA* w = ImplicitInstance<WinA>();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w->Widget()));
@@ -74,14 +81,32 @@ TEST_F(GuiTest, MouseDownGoesToTheLabelsHandlerElseToTheWindow)
 {
     auto* link = Make<StaticText>({.Name = "Link", .Left = 61, .Top = 99, .Width = 300, .Height = 29});
     std::vector<std::pair<int, int>> linkPresses;
-    link->MouseDown = [&](int x, int y) { linkPresses.emplace_back(x, y); return false; };
-    auto* box = Make<GroupBox>({.Name = "Box", .Class = ControlClass::GroupBox, .Left = 7, .Top = 7, .Width = 443, .Height = 90});
+    link->MouseDown = [&](int x, int y) {
+        linkPresses.emplace_back(x, y);
+        return false;
+    };
+    auto* box = Make<GroupBox>(
+        {.Name = "Box", .Class = ControlClass::GroupBox, .Left = 7, .Top = 7, .Width = 443, .Height = 90});
     auto* inBox = Make<StaticText>({.Name = "In", .Left = 113, .Top = 48, .Width = 329, .Height = 29, .Parent = "Box"});
-    auto* well = Make<ImageWell>({.Name = "Well", .Class = ControlClass::ImageWell, .Left = 15, .Top = 14, .Width = 93, .Height = 70, .Parent = "Box"});
-    auto* field = Make<TextField>({.Name = "Field", .Class = ControlClass::TextField, .Left = 200, .Top = 20, .Width = 50, .Height = 22, .Parent = "Box"});
-    const std::pair<QWidget*, QPoint> clicks[] = {{link->Widget(), {4, 6}}, {inBox->Widget(), {3, 4}}, {well->Widget(), {10, 10}},
+    auto* well = Make<ImageWell>({.Name = "Well",
+                                  .Class = ControlClass::ImageWell,
+                                  .Left = 15,
+                                  .Top = 14,
+                                  .Width = 93,
+                                  .Height = 70,
+                                  .Parent = "Box"});
+    auto* field = Make<TextField>({.Name = "Field",
+                                   .Class = ControlClass::TextField,
+                                   .Left = 200,
+                                   .Top = 20,
+                                   .Width = 50,
+                                   .Height = 22,
+                                   .Parent = "Box"});
+    const std::pair<QWidget*, QPoint> clicks[] = {
+        {link->Widget(), {4, 6}}, {inBox->Widget(), {3, 4}}, {well->Widget(), {10, 10}},
         {box->Widget(), {1, 80}}, {field->Widget(), {5, 5}}, {ImplicitInstance<WinA>()->ContentWidget(), {2, 170}}};
     for (const auto& [target, at] : clicks) QTest::mouseClick(target, Qt::LeftButton, {}, at);
     EXPECT_EQ(linkPresses, (std::vector<std::pair<int, int>>{{4, 6}}));
-    EXPECT_EQ(ImplicitInstance<WinA>()->presses, (std::vector<std::pair<int, int>>{{116, 52}, {25, 24}, {8, 87}, {2, 170}}));
+    EXPECT_EQ(ImplicitInstance<WinA>()->presses,
+              (std::vector<std::pair<int, int>>{{116, 52}, {25, 24}, {8, 87}, {2, 170}}));
 }

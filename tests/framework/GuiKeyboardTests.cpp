@@ -5,7 +5,8 @@
 #include "KeyPress.h"
 
 namespace {
-template <class T> T* Add(Window& w, ControlRow row)
+template<class T>
+T* Add(Window& w, ControlRow row)
 {
     return dynamic_cast<T*>(static_cast<WinA&>(w).AddControl(row));
 }
@@ -27,14 +28,42 @@ TEST_F(GuiTest, ReturnPressesTheDefaultButtonWhereverTheFocusIsUnlessAFieldUsesI
     WinA::Script().props.Width = 300;
     WinA::Script().props.Height = 200;
     WinA::Script().create = [&](Window& w) {
-        Add<PushButton>(w, {.Name = "Go", .Class = ControlClass::PushButton, .Left = 10, .Top = 10, .Width = 100,
-                            .Height = 22, .TabIndex = 0, .Default = true})->Action = [&] { ++pressed; };
-        Add<PushButton>(w, {.Name = "Other", .Class = ControlClass::PushButton, .Left = 120, .Top = 10, .Width = 100,
-                            .Height = 22, .TabIndex = 1})->Action = [&] { ++others; };
-        Add<TextField>(w, {.Name = "Field", .Class = ControlClass::TextField, .Left = 10, .Top = 40, .Width = 100,
-                           .Height = 22, .TabIndex = 2});
-        Add<TextArea>(w, {.Name = "Area", .Class = ControlClass::TextArea, .Left = 10, .Top = 70, .Width = 200,
-                          .Height = 100, .Multiline = true, .TabIndex = 3});
+        Add<PushButton>(w,
+                        {.Name = "Go",
+                         .Class = ControlClass::PushButton,
+                         .Left = 10,
+                         .Top = 10,
+                         .Width = 100,
+                         .Height = 22,
+                         .TabIndex = 0,
+                         .Default = true})
+            ->Action = [&] { ++pressed; };
+        Add<PushButton>(w,
+                        {.Name = "Other",
+                         .Class = ControlClass::PushButton,
+                         .Left = 120,
+                         .Top = 10,
+                         .Width = 100,
+                         .Height = 22,
+                         .TabIndex = 1})
+            ->Action = [&] { ++others; };
+        Add<TextField>(w,
+                       {.Name = "Field",
+                        .Class = ControlClass::TextField,
+                        .Left = 10,
+                        .Top = 40,
+                        .Width = 100,
+                        .Height = 22,
+                        .TabIndex = 2});
+        Add<TextArea>(w,
+                      {.Name = "Area",
+                       .Class = ControlClass::TextArea,
+                       .Left = 10,
+                       .Top = 70,
+                       .Width = 200,
+                       .Height = 100,
+                       .Multiline = true,
+                       .TabIndex = 3});
     };
     WinA* w = ImplicitInstance<WinA>();
     ShowActive(w);
@@ -80,4 +109,3 @@ TEST_F(GuiTest, FieldsHoldTextsBeyondQtsDefaultLimit)
     QTest::keyClicks(field->Widget(), "yz");
     EXPECT_EQ(field->Text().size(), 33002u);
 }
-

@@ -12,10 +12,15 @@ namespace {
 std::shared_ptr<MenuBar> SmallBar()
 {
     auto bar = std::make_shared<MenuBar>();
-    const char* rows[][4] = {{"", "FileMenu", "&File", ""}, {"FileMenu", "FileAbout", "About...", ""},
-        {"FileMenu", "FileQuit", "Quit", "Cmd+Q"}, {"", "EditMenu", "&Edit", ""}, {"EditMenu", "EditUndo", "&Undo", "Cmd+Z"},
-        {"EditMenu", "EditCut", "Cu&t", "Cmd+X"}, {"EditMenu", "EditCopy", "&Copy", "Cmd+C"}, {"EditMenu", "EditPaste", "&Paste", "Cmd+V"},
-        {"EditMenu", "EditClear", "Clear", ""}};
+    const char* rows[][4] = {{"", "FileMenu", "&File", ""},
+                             {"FileMenu", "FileAbout", "About...", ""},
+                             {"FileMenu", "FileQuit", "Quit", "Cmd+Q"},
+                             {"", "EditMenu", "&Edit", ""},
+                             {"EditMenu", "EditUndo", "&Undo", "Cmd+Z"},
+                             {"EditMenu", "EditCut", "Cu&t", "Cmd+X"},
+                             {"EditMenu", "EditCopy", "&Copy", "Cmd+C"},
+                             {"EditMenu", "EditPaste", "&Paste", "Cmd+V"},
+                             {"EditMenu", "EditClear", "Clear", ""}};
     for (auto& r : rows) {
         auto item = String(r[2]) == "Quit" ? std::make_shared<QuitMenuItem>() : std::make_shared<MenuItem>();
         item->SetName(r[1]);
@@ -54,8 +59,16 @@ TEST_F(GuiTest, MenuChoicesGoToTheFrontWindowElseTheApplicationAndQuitEndsTheRun
 {
     std::vector<std::string> calls;
     auto bar = SmallBar();
-    WinA::Script().menus = [&calls](Window& w) { w.AddMenuHandler("FileAbout", [&calls] { calls.push_back("window"); return false; }); };
-    CountingApp* app = StartApp("FileAbout", [&calls] { calls.push_back("app"); return false; });
+    WinA::Script().menus = [&calls](Window& w) {
+        w.AddMenuHandler("FileAbout", [&calls] {
+            calls.push_back("window");
+            return false;
+        });
+    };
+    CountingApp* app = StartApp("FileAbout", [&calls] {
+        calls.push_back("app");
+        return false;
+    });
     WinA* a = ImplicitInstance<WinA>();
     ChooseMenuItem(bar->Lookup("FileAbout"));
     ImplicitInstance<WinB>(); // now in front, binds nothing
@@ -78,7 +91,8 @@ TEST_F(GuiTest, EditItemsAreOfferedOnlyWhenTheFocusedFieldCanActAndActOnIt)
     auto bar = SmallBar();
     WinA::Script().create = [bar](Window& w) {
         w.SetMenuBar(bar);
-        static_cast<WinA&>(w).AddControl({.Name = "F", .Class = ControlClass::TextField, .Width = 100, .Height = 22, .Text = "hello"});
+        static_cast<WinA&>(w).AddControl(
+            {.Name = "F", .Class = ControlClass::TextField, .Width = 100, .Height = 22, .Text = "hello"});
     };
     WinA* w = ImplicitInstance<WinA>();
     auto* field = static_cast<QLineEdit*>(w->ControlByName("F")->Widget());
@@ -86,18 +100,22 @@ TEST_F(GuiTest, EditItemsAreOfferedOnlyWhenTheFocusedFieldCanActAndActOnIt)
     field->deselect();
     QApplication::clipboard()->clear();
     auto action = [&](const char* name) { return ActionFor(w, bar->Lookup(name).get()); };
-    auto choose = [&](const char* name) { ChooseMenuItem(bar->Lookup(name)); return field->text().toStdString(); };
+    auto choose = [&](const char* name) {
+        ChooseMenuItem(bar->Lookup(name));
+        return field->text().toStdString();
+    };
     // Which of Undo, Cut, Copy, Paste and Clear are enabled while the menu is open.
     auto offered = [&] {
         String result;
         emit action("EditMenu")->menu()->aboutToShow();
-        for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"}) result += action(name)->isEnabled() ? "1" : "0";
+        for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
+            result += action(name)->isEnabled() ? "1" : "0";
         emit action("EditMenu")->menu()->aboutToHide();
         return result;
     };
     EXPECT_EQ(offered(), "00000");
     EXPECT_TRUE(action("EditCut")->isEnabled()); // enabled again once closed, for the shortcuts
-    EXPECT_EQ(choose("EditCut"), "hello"); // nothing selected: nothing happens
+    EXPECT_EQ(choose("EditCut"), "hello");       // nothing selected: nothing happens
     field->setSelection(0, 4);
     EXPECT_EQ(offered(), "01101");
     EXPECT_EQ(choose("EditCut"), "o");

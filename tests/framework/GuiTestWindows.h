@@ -16,21 +16,46 @@ struct WindowScript {
     int Count(const std::string& e) const { return static_cast<int>(std::count(log.begin(), log.end(), e)); }
 };
 
-template <int N> class ScriptedWindow : public Window {
+template<int N>
+class ScriptedWindow : public Window {
 public:
-    static WindowScript& Script() { static WindowScript script; return script; }
+    static WindowScript& Script()
+    {
+        static WindowScript script;
+        return script;
+    }
     ~ScriptedWindow() override { ++Script().destroyed; }
     using Window::AddControl;
     using Window::AddTimer;
     std::vector<std::pair<int, int>> presses;
 
 protected:
-    void Layout() override { Log("Layout"); ApplyProperties(Script().props); }
-    void CreateControls() override { Log("CreateControls"); if (Script().create) Script().create(*this); }
-    void AddMenuHandlers() override { Log("AddMenuHandlers"); if (Script().menus) Script().menus(*this); }
+    void Layout() override
+    {
+        Log("Layout");
+        ApplyProperties(Script().props);
+    }
+    void CreateControls() override
+    {
+        Log("CreateControls");
+        if (Script().create) Script().create(*this);
+    }
+    void AddMenuHandlers() override
+    {
+        Log("AddMenuHandlers");
+        if (Script().menus) Script().menus(*this);
+    }
     void Event_Open() override { Log("Open"); }
-    void Event_Close() override { Log("Close"); if (Script().close) Script().close(); }
-    bool Event_MouseDown(int x, int y) override { presses.emplace_back(x, y); return false; }
+    void Event_Close() override
+    {
+        Log("Close");
+        if (Script().close) Script().close();
+    }
+    bool Event_MouseDown(int x, int y) override
+    {
+        presses.emplace_back(x, y);
+        return false;
+    }
     static void Log(const char* what) { Script().log.push_back(what); }
 };
 
@@ -40,7 +65,11 @@ using WinB = ScriptedWindow<2>;
 // Every test starts with fresh scripts and ends with no window, run or seam left.
 class GuiTest : public ::testing::Test {
 protected:
-    void SetUp() override { WinA::Script() = WindowScript(); WinB::Script() = WindowScript(); }
+    void SetUp() override
+    {
+        WinA::Script() = WindowScript();
+        WinB::Script() = WindowScript();
+    }
     void TearDown() override
     {
         testing_seams::FinishRun();

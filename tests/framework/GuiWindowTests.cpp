@@ -32,8 +32,10 @@ TEST_F(GuiTest, CloseIsRaisedOnceByCodeOrByTheWindowManagerWhereAllowed)
         WinA::Script() = WindowScript();
         WinA* w = ImplicitInstance<WinA>();
         WinA::Script().close = [] { ImplicitInstance<WinA>()->Close(); }; // reaches the closing window
-        if (byUser) EXPECT_TRUE(w->Widget()->close());
-        else w->Close();
+        if (byUser)
+            EXPECT_TRUE(w->Widget()->close());
+        else
+            w->Close();
         w->Close();
         QCloseEvent again;
         QCoreApplication::sendEvent(w->Widget(), &again);
@@ -46,19 +48,27 @@ TEST_F(GuiTest, CloseIsRaisedOnceByCodeOrByTheWindowManagerWhereAllowed)
 // Window coordinates, also inside group boxes nested in group boxes.
 TEST_F(GuiTest, ControlsStandAtTheirExactWindowRectangles)
 {
-    struct Row { const char* name; ControlClass cls; const char* parent; QRect rect; };
-    static const Row rows[] = {
-        {"GroupBox1", ControlClass::GroupBox, "", {9, 7, 304, 308}},
-        {"PopupMenu1", ControlClass::PopupMenu, "GroupBox1", {20, 94, 150, 22}},
-        {"GroupBox2", ControlClass::GroupBox, "GroupBox1", {20, 128, 282, 153}},
-        {"Inner", ControlClass::TextField, "GroupBox2", {30, 140, 50, 22}},
-        {"Area", ControlClass::TextArea, "", {14, 14, 100, 60}},
-        {"Well", ControlClass::ImageWell, "GroupBox1", {15, 14, 93, 98}},
+    struct Row {
+        const char* name;
+        ControlClass cls;
+        const char* parent;
+        QRect rect;
     };
+    static const Row rows[] = {{"GroupBox1", ControlClass::GroupBox, "", {9, 7, 304, 308}},
+                               {"PopupMenu1", ControlClass::PopupMenu, "GroupBox1", {20, 94, 150, 22}},
+                               {"GroupBox2", ControlClass::GroupBox, "GroupBox1", {20, 128, 282, 153}},
+                               {"Inner", ControlClass::TextField, "GroupBox2", {30, 140, 50, 22}},
+                               {"Area", ControlClass::TextArea, "", {14, 14, 100, 60}},
+                               {"Well", ControlClass::ImageWell, "GroupBox1", {15, 14, 93, 98}}};
     WinA::Script().create = [](Window& w) {
         for (const Row& r : rows)
-            static_cast<WinA&>(w).AddControl({.Name = r.name, .Class = r.cls, .Left = r.rect.x(), .Top = r.rect.y(),
-                                              .Width = r.rect.width(), .Height = r.rect.height(), .Parent = r.parent});
+            static_cast<WinA&>(w).AddControl({.Name = r.name,
+                                              .Class = r.cls,
+                                              .Left = r.rect.x(),
+                                              .Top = r.rect.y(),
+                                              .Width = r.rect.width(),
+                                              .Height = r.rect.height(),
+                                              .Parent = r.parent});
     };
     WinA* w = ImplicitInstance<WinA>();
     for (const Row& r : rows) {

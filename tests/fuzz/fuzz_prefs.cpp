@@ -8,12 +8,14 @@
 
 namespace {
 
-void Require(bool condition) {
+void Require(bool condition)
+{
     if (!condition) std::abort();
 }
 
 // Whatever a record loads, it saves in a form that loads back to the same text.
-void CheckRecordRoundTrip(const String& payload) {
+void CheckRecordRoundTrip(const String& payload)
+{
     QuandePrefs loaded;
     loaded.Default();
     loaded.PopFromString(payload);
@@ -26,7 +28,8 @@ void CheckRecordRoundTrip(const String& payload) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     const String bytes(reinterpret_cast<const char*>(data), size);
 
     const String payload = KorPreffMod::PayloadFromFileBytes(bytes);
@@ -39,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(store.DefaultOnlyPaths.Ubound() <= static_cast<int32_t>(bytes.size() / 3) + 24);
 
     size_t offset = 0;
-    for (int32_t k = 1; k <= 16; ++k) Require(BinaryMod::NextLenField(bytes, offset) == BinaryMod::nthLenField(bytes, k));
+    for (int32_t k = 1; k <= 16; ++k)
+        Require(BinaryMod::NextLenField(bytes, offset) == BinaryMod::nthLenField(bytes, k));
 
     BinaryMod::BinaryToDecimal(bytes);
     BinaryMod::BinaryToAscii(bytes);

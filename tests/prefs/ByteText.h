@@ -4,6 +4,12 @@
 #include "Text.h"
 
 // "00 4B ff" gives those three bytes; blanks are ignored.
-inline String Hex(const char* digits) { return QByteArray::fromHex(digits).toStdString(); }
+inline String Hex(const char* digits)
+{
+    return QByteArray::fromHex(digits).toStdString();
+}
 // The bytes as "00 4B FF", so failures show what differs.
-inline std::string Dump(const String& bytes) { return QByteArray::fromStdString(bytes).toHex(' ').toUpper().toStdString(); }
+inline std::string Dump(const String& bytes)
+{
+    return QByteArray::fromStdString(bytes).toHex(' ').toUpper().toStdString();
+}

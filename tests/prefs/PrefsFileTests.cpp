@@ -30,7 +30,8 @@ protected:
     QString path = dir.filePath("prefs.dat");
     std::shared_ptr<FolderItem> file = std::make_shared<FolderItem>(path.toStdString());
     void Put(const String& bytes) { std::ofstream(path.toStdString(), std::ios::binary) << bytes; }
-    std::string Get() {
+    std::string Get()
+    {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? Dump(f.readAll().toStdString()) : "(no file)";
     }
@@ -39,7 +40,8 @@ protected:
 // Runs work that must not wait on the pipe at fifo. Should it wait all the
 // same, the pipe is opened from both ends here, so the work ends and the test
 // fails instead of hanging.
-bool FinishesPromptly(const QString& fifo, const std::function<void()>& work) {
+bool FinishesPromptly(const QString& fifo, const std::function<void()>& work)
+{
     auto done = std::async(std::launch::async, work);
     if (done.wait_for(std::chrono::seconds(3)) == std::future_status::ready) return true;
     const QByteArray name = QFile::encodeName(fifo);
@@ -51,7 +53,8 @@ bool FinishesPromptly(const QString& fifo, const std::function<void()>& work) {
     return false;
 }
 
-TEST_F(PrefsFile, WritesTheGoldenFileInBothStatesAndReadsItBack) {
+TEST_F(PrefsFile, WritesTheGoldenFileInBothStatesAndReadsItBack)
+{
     for (bool off : {false, true}) {
         const QuandePrefs p{off, nullptr}; // a record before Default writes the new record's store
         KorPreffMod::WritePreffs(p.ToString(), file);
@@ -62,17 +65,22 @@ TEST_F(PrefsFile, WritesTheGoldenFileInBothStatesAndReadsItBack) {
     EXPECT_EQ(Get(), GoldenOff);
 }
 
-TEST_F(PrefsFile, DamagedFilesGiveThePayloadTheyHoldOrNone) {
+TEST_F(PrefsFile, DamagedFilesGiveThePayloadTheyHoldOrNone)
+{
     const String payload = Hex("00 00 01 01 00 00 04 00 00 01 00");
-    const struct { const char* what; String bytes; String expected; } cases[] = {
-        {"empty", "", ""}, {"shorter than a header", Hex("00 00"), ""}, {"magic and version only", Header, ""},
-        {"magic in other case", Field("korvat") + Field("1.0.2") + Field(payload), ""},
-        {"foreign version", Field("KORVAT") + Field("99.0.0-beta") + Field(payload), payload},
-        {"payload past the end", Header + Hex("00 00 0B 00 00 01 01"), Hex("00 00 01 01")},
-        {"bytes after the payload", Header + Field(payload) + "trailing", payload},
-        {"huge payload length", Header + Hex("FF FF FF 01 02"), Hex("01 02")},
-        {"huge version length", Field("KORVAT") + Hex("FF FF FF 31"), ""},
-    };
+    const struct {
+        const char* what;
+        String bytes;
+        String expected;
+    } cases[] = {{"empty", "", ""},
+                 {"shorter than a header", Hex("00 00"), ""},
+                 {"magic and version only", Header, ""},
+                 {"magic in other case", Field("korvat") + Field("1.0.2") + Field(payload), ""},
+                 {"foreign version", Field("KORVAT") + Field("99.0.0-beta") + Field(payload), payload},
+                 {"payload past the end", Header + Hex("00 00 0B 00 00 01 01"), Hex("00 00 01 01")},
+                 {"bytes after the payload", Header + Field(payload) + "trailing", payload},
+                 {"huge payload length", Header + Hex("FF FF FF 01 02"), Hex("01 02")},
+                 {"huge version length", Field("KORVAT") + Hex("FF FF FF 31"), ""}};
     for (const auto& c : cases) {
         Put(c.bytes);
         EXPECT_EQ(Dump(KorPreffMod::ReadPreffs(file)), Dump(c.expected)) << c.what;
@@ -80,7 +88,8 @@ TEST_F(PrefsFile, DamagedFilesGiveThePayloadTheyHoldOrNone) {
 }
 
 // A store far past any fixed read size goes through the file whole, and loads in linear time.
-TEST_F(PrefsFile, AMillionEntriesGoThroughTheFileWhole) {
+TEST_F(PrefsFile, AMillionEntriesGoThroughTheFileWhole)
+{
     defaultpreffOnlydata store, loaded;
     store.DefaultOnlyPaths.Redim(1000000);
     store.DefaultOnlyPaths.Set(1000000, "end");
@@ -93,7 +102,8 @@ TEST_F(PrefsFile, AMillionEntriesGoThroughTheFileWhole) {
 // start: nothing waits for a writer that never comes. It still counts as
 // there for the start-up, as a file with nothing usable does; a save puts
 // the file in its place. A pipe that a link leads to elsewhere stays.
-TEST_F(PrefsFile, APipeInItsPlaceReadsAsNoPreferencesAtOnceAndASaveReplacesIt) {
+TEST_F(PrefsFile, APipeInItsPlaceReadsAsNoPreferencesAtOnceAndASaveReplacesIt)
+{
     const QuandePrefs on{false, nullptr};
     const QString elsewhere = dir.filePath("elsewhere");
     ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -111,14 +121,15 @@ TEST_F(PrefsFile, APipeInItsPlaceReadsAsNoPreferencesAtOnceAndASaveReplacesIt) {
     EXPECT_TRUE(FinishesPromptly(elsewhere, [&] { payload = KorPreffMod::ReadPreffs(linked); }));
     EXPECT_EQ(payload, "");
     EXPECT_TRUE(FinishesPromptly(elsewhere, [&] { KorPreffMod::WritePreffs(on.ToString(), linked); }));
-    struct stat info {};
+    struct stat info { };
     EXPECT_TRUE(stat(QFile::encodeName(elsewhere).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
     EXPECT_TRUE(QFileInfo(dir.filePath("linked")).isSymLink());
 }
 
 // Another save holds the lock on the temporary file for good: this save
 // gives up and leaves the file as it was, never writing beside the other.
-TEST_F(PrefsFile, ASaveThatCannotTakeTheLockLeavesTheFile) {
+TEST_F(PrefsFile, ASaveThatCannotTakeTheLockLeavesTheFile)
+{
     Put(Hex(GoldenOn));
     const int other = open(QFile::encodeName(path + ".tmp").constData(), O_WRONLY | O_CREAT, 0600);
     ASSERT_TRUE(other >= 0 && flock(other, LOCK_EX) == 0);
@@ -127,11 +138,12 @@ TEST_F(PrefsFile, ASaveThatCannotTakeTheLockLeavesTheFile) {
     close(other);
 }
 
-TEST_F(PrefsFile, ASaveIntoAReadOnlyFolderKeepsTheOldFile) {
+TEST_F(PrefsFile, ASaveIntoAReadOnlyFolderKeepsTheOldFile)
+{
     Put(Hex(GoldenOn));
     // The immutable attribute stops even root from writing into the folder.
-    const bool locked = QProcess::execute("chattr", {"+i", dir.path()}) == 0 ||
-                        (geteuid() != 0 && QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const bool locked = QProcess::execute("chattr", {"+i", dir.path()}) == 0
+        || (geteuid() != 0 && QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     ASSERT_TRUE(locked) << "cannot make a folder read-only here: as root this needs chattr (Debian's e2fsprogs)";
     KorPreffMod::WritePreffs(Hex("00 00 00"), file);
     QProcess::execute("chattr", {"-i", dir.path()});

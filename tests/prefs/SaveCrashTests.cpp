@@ -15,10 +15,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-String Golden(bool off) { return Hex(GoldenPrefsHex[off]); }
+String Golden(bool off)
+{
+    return Hex(GoldenPrefsHex[off]);
+}
 
-QStringList Entries(const QTemporaryDir& dir) {
-    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+QStringList Entries(const QTemporaryDir& dir)
+{
+    return QDir(dir.path())
+        .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 } // namespace
@@ -27,7 +32,8 @@ QStringList Entries(const QTemporaryDir& dir) {
 // its loop. After every round the file is one of the two whole files, and
 // beside it there is never more than the one temporary file, even while the
 // savers run; a normal save afterwards leaves the file alone.
-TEST(SavesKilled, LeaveAWholeFileAndAtMostOneTemporary) {
+TEST(SavesKilled, LeaveAWholeFileAndAtMostOneTemporary)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath("QuandelvorixPrefs.dat");
     const QStringList fileOnly{"QuandelvorixPrefs.dat"};

@@ -7,7 +7,9 @@
 
 inline constexpr const char* GoldenPrefsHex[2] = {
     "00 00 06 4B 4F 52 56 41 54 00 00 05 31 2E 30 2E 32 00 00 0B 00 00 01 00 00 00 04 00 00 01 00",
-    "00 00 06 4B 4F 52 56 41 54 00 00 05 31 2E 30 2E 32 00 00 0B 00 00 01 01 00 00 04 00 00 01 00",
-};
+    "00 00 06 4B 4F 52 56 41 54 00 00 05 31 2E 30 2E 32 00 00 0B 00 00 01 01 00 00 04 00 00 01 00"};
 
-inline QByteArray GoldenPrefs(bool noAutoUpdate) { return QByteArray::fromHex(GoldenPrefsHex[noAutoUpdate]); }
+inline QByteArray GoldenPrefs(bool noAutoUpdate)
+{
+    return QByteArray::fromHex(GoldenPrefsHex[noAutoUpdate]);
+}

@@ -5,7 +5,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-inline void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+inline void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     ASSERT_NE(target, nullptr);
     QTest::keyClick(target, key, modifiers);

@@ -17,22 +17,25 @@ struct CheckRig {
     ScriptedServer server;
     UpdateSocket socket;
 
-    void Start(int port) {
+    void Start(int port)
+    {
         testing_seams::RouteHost(UpdateHost(), 80, "127.0.0.1", port);
         socket.CheckForUpdate(true);
     }
-    void ExpectOnly(const String& box) {
+    void ExpectOnly(const String& box)
+    {
         EXPECT_EQ(seen.boxes, std::vector<String>{box});
         EXPECT_EQ(OpenUpdateWindow(), nullptr);
     }
 };
-struct UpdateCheck : ::testing::Test, CheckRig {};
+struct UpdateCheck : ::testing::Test, CheckRig { };
 
 // A reply without a length is judged once, as a whole, when the server ends
 // it; the page is what follows the last "====" CR LF. The request names the
 // host after "http://www." and the path after it, counted from where the
 // prefix would stand at the start of the address.
-TEST(Fetcher, ReplyIsJudgedOnceWholeWhenTheServerEndsIt) {
+TEST(Fetcher, ReplyIsJudgedOnceWholeWhenTheServerEndsIt)
+{
     struct Case {
         const char* name;
         std::vector<QByteArray> pieces;
@@ -47,9 +50,11 @@ TEST(Fetcher, ReplyIsJudgedOnceWholeWhenTheServerEndsIt) {
         {"separator without CR", {Head + "====\n1.1.0 Not a list\nu\n"}, ""},
         {"no slash after the host", {Head + NewerList}, "1.1.0 New release", "http://www.odd.test", "GET  HTTP/1.0"},
         // Text before the prefix shifts where the path is taken from.
-        {"text before the prefix", {Head + NewerList}, "1.1.0 New release", "xxhttp://www.odd.test/q/list.txt",
-         "GET st/q/list.txt HTTP/1.0"},
-    };
+        {"text before the prefix",
+         {Head + NewerList},
+         "1.1.0 New release",
+         "xxhttp://www.odd.test/q/list.txt",
+         "GET st/q/list.txt HTTP/1.0"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CheckRig check;
@@ -58,8 +63,9 @@ TEST(Fetcher, ReplyIsJudgedOnceWholeWhenTheServerEndsIt) {
         check.socket.Url = c.url;
         check.socket.WebConnect();
         ASSERT_TRUE(check.server.WaitForRequest());
-        EXPECT_EQ(check.server.received.toStdString(), c.requestLine + String("\r\nUser-Agent: Quandelvorix") +
-                                                           AppVersion + " (Macintosh)\r\nHost: " + host + "\r\n\r\n");
+        EXPECT_EQ(check.server.received.toStdString(),
+                  c.requestLine + String("\r\nUser-Agent: Quandelvorix") + AppVersion + " (Macintosh)\r\nHost: " + host
+                      + "\r\n\r\n");
         for (const QByteArray& piece : c.pieces) check.server.Send(piece);
         EXPECT_TRUE(check.seen.boxes.empty() && !OpenUpdateWindow()) << "judged before the reply ended";
         check.server.Finish();
@@ -72,7 +78,8 @@ TEST(Fetcher, ReplyIsJudgedOnceWholeWhenTheServerEndsIt) {
 // How the server ends a scripted reply.
 enum class Ending { Refused, AtAccept, Close, Reset, KeepOpen, Trickle };
 
-QByteArray Sized(const QByteArray& page, int extra = 0, const QByteArray& name = "Content-Length") {
+QByteArray Sized(const QByteArray& page, int extra = 0, const QByteArray& name = "Content-Length")
+{
     return "HTTP/1.0 200 OK\r\n" + name + ": " + QByteArray::number(page.size() + extra) + "\r\n\r\n" + page;
 }
 
@@ -80,7 +87,8 @@ QByteArray Sized(const QByteArray& page, int extra = 0, const QByteArray& name =
 // version" box, or one failure box. Each reply shape runs to its outcome with
 // short time limits; then the test waits past both limits: nothing more
 // shows, and no connection is left open.
-TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome) {
+TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome)
+{
     const QByteArray equal = "====\r\n1.0.2 Current\nu\n";
     const QByteArray quarterMiB(256 * 1024, 'x');
     // Headers of 20 KiB with the length on their first line.
@@ -100,24 +108,36 @@ TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome) {
     const char* silent = "Update check failed error:1003";
     const char* closed = "Update check failed error:102";
     const Row rows[] = {
-        {"whole list with a length, left open", {Sized(NewerList, 0, "content-LENGTH")}, Ending::KeepOpen,
+        {"whole list with a length, left open",
+         {Sized(NewerList, 0, "content-LENGTH")},
+         Ending::KeepOpen,
          "1.1.0 New release"},
         {"whole list without a length", {Head + NewerList}, Ending::Close, "1.1.0 New release"},
-        {"bytes beyond the length are not the page", {Sized(equal) + "====\r\n1.9.0 Later\nu\n"}, Ending::Close,
+        {"bytes beyond the length are not the page",
+         {Sized(equal) + "====\r\n1.9.0 Later\nu\n"},
+         Ending::Close,
          UpToDate},
         {"no status line: a bare page", {"1.1.0 Bare\nu\n"}, Ending::Close, "1.1.0 Bare"},
         {"cut inside the status line", {"HTTP/1.0 20"}, Ending::Close, cut},
         {"cut after the status line", {"HTTP/1.0 200 OK\r\n"}, Ending::Close, cut},
         {"cut inside the headers, before a whole length line",
-         {"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Le"}, Ending::Close, cut},
-        {"cut inside the headers, after a length line", {"HTTP/1.0 200 OK\r\nContent-Length: 80\r\n"}, Ending::Close,
+         {"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Le"},
+         Ending::Close,
+         cut},
+        {"cut inside the headers, after a length line",
+         {"HTTP/1.0 200 OK\r\nContent-Length: 80\r\n"},
+         Ending::Close,
          cut},
         {"cut in the body", {Sized(NewerList, 10)}, Ending::Close, cut},
         {"reset in the body", {Sized(NewerList, 10)}, Ending::Reset, cut},
-        {"404 page", {"HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>gone</html>"}, Ending::Close,
+        {"404 page",
+         {"HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<html>gone</html>"},
+         Ending::Close,
          "Update check failed error:404"},
         {"status line cut by the close", {"HTTP/1.0 404"}, Ending::Close, "Update check failed error:404"},
-        {"500 page left open", {"HTTP/1.1 500 Internal Server Error\r\n\r\n"}, Ending::KeepOpen,
+        {"500 page left open",
+         {"HTTP/1.1 500 Internal Server Error\r\n\r\n"},
+         Ending::KeepOpen,
          "Update check failed error:500"},
         {"nothing listens", {}, Ending::Refused, CouldNotConnect},
         {"closed at accept", {}, Ending::AtAccept, closed},
@@ -127,10 +147,11 @@ TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome) {
         {"silent server", {}, Ending::KeepOpen, silent},
         {"list without a length, left open", {Head + NewerList}, Ending::KeepOpen, silent},
         {"never finishes", {Head + "====\r\n"}, Ending::Trickle, silent},
-        {"over 1 MiB", {Head + NewerList, quarterMiB, quarterMiB, quarterMiB, quarterMiB}, Ending::KeepOpen,
+        {"over 1 MiB",
+         {Head + NewerList, quarterMiB, quarterMiB, quarterMiB, quarterMiB},
+         Ending::KeepOpen,
          "Update check failed error:1001"},
-        {"one byte per piece", bytes, Ending::KeepOpen, "1.1.0 Piecemeal", 3},
-    };
+        {"one byte per piece", bytes, Ending::KeepOpen, "1.1.0 Piecemeal", 3}};
     constexpr int SilenceMs = 300, ReplyMs = 800;
     // A row that fails an assertion ends there; the rows after it still run.
     const auto run = [&](const Row& row) {
@@ -171,7 +192,8 @@ TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome) {
 
 // A check started while another is under way replaces it: nothing of the
 // old reply is mixed into the new one, and the old one shows nothing.
-TEST_F(UpdateCheck, NewCheckDropsTheOneUnderWay) {
+TEST_F(UpdateCheck, NewCheckDropsTheOneUnderWay)
+{
     Start(server.Port());
     ASSERT_TRUE(server.WaitForRequest());
     server.Send(Head + NewerList);

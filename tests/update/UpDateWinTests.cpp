@@ -12,7 +12,8 @@ namespace {
 using Record = std::vector<String>; // title, address, information
 
 // Shows the window filled with the records, as a received list does.
-UpDateWin* Filled(const std::vector<Record>& records) {
+UpDateWin* Filled(const std::vector<Record>& records)
+{
     String page;
     for (const Record& r : records) page += (page.empty() ? "" : "----\r\n") + r[0] + "\n" + r[1] + "\n" + r[2];
     TheUpDateWin()->Show();
@@ -21,7 +22,8 @@ UpDateWin* Filled(const std::vector<Record>& records) {
     return TheUpDateWin();
 }
 
-TEST(UpDateWin, FillChooseDownloadRefillAndReopen) {
+TEST(UpDateWin, FillChooseDownloadRefillAndReopen)
+{
     ObservedEffects seen;
     // The window shows the record's information and "Download" opens its address.
     auto expectShows = [&](UpDateWin* w, const Record& record) {
@@ -31,11 +33,9 @@ TEST(UpDateWin, FillChooseDownloadRefillAndReopen) {
         EXPECT_EQ(seen.urls, std::vector<String>{record[1]});
         EXPECT_EQ(OpenUpdateWindow(), w) << "Download leaves the window open";
     };
-    const std::vector<Record> three{
-        {"1.2.0 Newest", "http://dl.example.test/120.zip", "Info one.\rMore."},
-        {"1.1.0 Newer", "https://dl.example.test/110.zip", "Info two."},
-        {"1.0.2 Current", "http://dl.example.test/102.zip", "Info three."},
-    };
+    const std::vector<Record> three{{"1.2.0 Newest", "http://dl.example.test/120.zip", "Info one.\rMore."},
+                                    {"1.1.0 Newer", "https://dl.example.test/110.zip", "Info two."},
+                                    {"1.0.2 Current", "http://dl.example.test/102.zip", "Info three."}};
     UpDateWin* w = Filled(three);
     EXPECT_EQ(Rows(w), (std::vector<String>{"1.2.0 Newest", "1.1.0 Newer", "1.0.2 Current"}));
     EXPECT_EQ(Popup(w)->ListIndex(), 0);
@@ -74,7 +74,8 @@ TEST(UpDateWin, FillChooseDownloadRefillAndReopen) {
 // Notes taller than their label scroll, by the wheel, down to their last
 // line; a title wider than the closed popup ends in "…", while the row keeps
 // its whole title and the record its address.
-TEST(UpDateWin, LongNotesScrollToTheEndAndLongTitlesEndInAnEllipsis) {
+TEST(UpDateWin, LongNotesScrollToTheEndAndLongTitlesEndInAnEllipsis)
+{
     ObservedEffects seen;
     String sixteen;
     for (int i = 1; i <= 16; ++i) sixteen += "Note line " + Str(i) + (i < 16 ? "\r" : "");

@@ -12,7 +12,8 @@ namespace {
 
 using Records = std::vector<std::vector<String>>; // title, address, information
 
-Records RecordsOf(const UpdateList& list) {
+Records RecordsOf(const UpdateList& list)
+{
     Records got;
     const UpdateInfoClass& info = *list.info;
     for (int32_t i = 1; i <= info.OS.Ubound(); ++i) got.push_back({info.OS(i), info.newurl(i), info.Updateinfo(i)});
@@ -21,21 +22,37 @@ Records RecordsOf(const UpdateList& list) {
 
 // A title line's version ends at its first blank; parts and sums beyond
 // 32 bits saturate instead of wrapping.
-TEST(VersionValue, WeighsMajorMinorPatchOfTheTitleLine) {
-    const std::pair<const char*, int32_t> cases[] = {
-        {"1.0.2", 102}, {"1.0.10", 110}, {"1.0.3.9", 103}, {"2", 200}, {"1.1", 110}, {"", 0}, {"V1.1.0", 10},
-        {"HTTP/1.0", 0}, {"HTTP/1.1", 10}, {"-1.0.0", -100}, {"1.0.9 beta-test", 109}, {" 1.1.0 leading blank", 0},
-        {"1.1.0\r", 110}, {"21474836.4.7", INT32_MAX}, {"21474836.4.8", INT32_MAX}, {"99999999999.0.0", INT32_MAX},
-        {"0.0.99999999999999999999", INT32_MAX}, {"1e400.0.0", INT32_MAX}, {"-99999999999.0.0", INT32_MIN},
-        {"2147483647.2147483647.2147483647", INT32_MAX}, {"-2147483648.2147483647.2147483647", INT32_MIN},
-    };
+TEST(VersionValue, WeighsMajorMinorPatchOfTheTitleLine)
+{
+    const std::pair<const char*, int32_t> cases[] = {{"1.0.2", 102},
+                                                     {"1.0.10", 110},
+                                                     {"1.0.3.9", 103},
+                                                     {"2", 200},
+                                                     {"1.1", 110},
+                                                     {"", 0},
+                                                     {"V1.1.0", 10},
+                                                     {"HTTP/1.0", 0},
+                                                     {"HTTP/1.1", 10},
+                                                     {"-1.0.0", -100},
+                                                     {"1.0.9 beta-test", 109},
+                                                     {" 1.1.0 leading blank", 0},
+                                                     {"1.1.0\r", 110},
+                                                     {"21474836.4.7", INT32_MAX},
+                                                     {"21474836.4.8", INT32_MAX},
+                                                     {"99999999999.0.0", INT32_MAX},
+                                                     {"0.0.99999999999999999999", INT32_MAX},
+                                                     {"1e400.0.0", INT32_MAX},
+                                                     {"-99999999999.0.0", INT32_MIN},
+                                                     {"2147483647.2147483647.2147483647", INT32_MAX},
+                                                     {"-2147483648.2147483647.2147483647", INT32_MIN}};
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(TitleVersionValue(text), value) << text;
         EXPECT_TRUE(std::strchr(text, ' ') || VersionValue(text) == value) << text << " gives " << VersionValue(text);
     }
 }
 
-TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion) {
+TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion)
+{
     struct Case {
         const char* name;
         String page;
@@ -43,21 +60,23 @@ TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion) {
         int32_t best;
     };
     const Case cases[] = {
-        {"worked example", "1.1.0 New release\nhttp://a.test/110\nLine one.\nLine two.\n----\r\n"
-                           "1.0.2 Current release\nhttp://a.test/102\nLine three.\n",
+        {"worked example",
+         "1.1.0 New release\nhttp://a.test/110\nLine one.\nLine two.\n----\r\n"
+         "1.0.2 Current release\nhttp://a.test/102\nLine three.\n",
          {{"1.1.0 New release", "http://a.test/110", "Line one.\rLine two.\r"},
           {"1.0.2 Current release", "http://a.test/102", "Line three.\r"}},
          110},
         {"one-line record", "1.2.0 Title only", {{"1.2.0 Title only", "", ""}}, 120},
         {"two-line record", "1.2.0 Title\nhttp://a.test/", {{"1.2.0 Title", "http://a.test/", ""}}, 120},
-        {"CR LF file", "1.1.0 New\r\nhttp://a.test/\r\nL1\r\nL2\r\n",
-         {{"1.1.0 New", "http://a.test/", "L1\rL2\r"}}, 110},
+        {"CR LF file",
+         "1.1.0 New\r\nhttp://a.test/\r\nL1\r\nL2\r\n",
+         {{"1.1.0 New", "http://a.test/", "L1\rL2\r"}},
+         110},
         {"CR LF title only", "1.1.0\r\n----\r\n1.0.0\r\nu\r\n", {{"1.1.0", "", ""}, {"1.0.0", "u", ""}}, 110},
         {"a CR inside a line stays", "1.1.0 a\rb\nu\r\r\n\rx\r\n", {{"1.1.0 a\rb", "u\r", "\rx\r"}}, 110},
         {"separator needs CR LF", "1.1.0 a\nu\n----\n1.2.0 b\n", {{"1.1.0 a", "u", "----\r1.2.0 b\r"}}, 110},
         {"best never below 0", "-1.0.0 Minus\nu\n", {{"-1.0.0 Minus", "u", ""}}, 0},
-        {"empty page", "", {}, 0},
-    };
+        {"empty page", "", {}, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         UpdateList list = ParseUpdateList(c.page);
@@ -70,12 +89,21 @@ TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion) {
 // Random lists built from the pieces that matter: LF lists read as the plain
 // reader reads them, and the same lists with every line ended by CR LF read
 // exactly as their LF twins.
-TEST(ParseUpdateList, LfListsAsThePlainReaderAndCrLfListsAsTheirLfTwins) {
+TEST(ParseUpdateList, LfListsAsThePlainReaderAndCrLfListsAsTheirLfTwins)
+{
     // Each piece as written with LF and with CR LF; no piece run makes a
     // "----" line other than the record separator.
-    const std::pair<const char*, const char*> pieces[] = {
-        {"\n", "\r\n"}, {"----\r\n", "----\r\n"}, {"1", "1"}, {"0", "0"}, {"12", "12"}, {".", "."},
-        {" ", " "}, {"x", "x"}, {"-1", "-1"}, {"99999999999", "99999999999"}, {"http://a.test/", "http://a.test/"}};
+    const std::pair<const char*, const char*> pieces[] = {{"\n", "\r\n"},
+                                                          {"----\r\n", "----\r\n"},
+                                                          {"1", "1"},
+                                                          {"0", "0"},
+                                                          {"12", "12"},
+                                                          {".", "."},
+                                                          {" ", " "},
+                                                          {"x", "x"},
+                                                          {"-1", "-1"},
+                                                          {"99999999999", "99999999999"},
+                                                          {"http://a.test/", "http://a.test/"}};
     std::mt19937 random(8);
     for (int n = 0; n < 3000; ++n) {
         String lf, crlf;

@@ -16,22 +16,31 @@
 inline const char* UpToDate = "You have the latest version of this software.";
 inline const char* CouldNotConnect = "Update check failed, could not connect to host.";
 
-inline PopupMenu* Popup(UpDateWin* w) { return w->Find<PopupMenu>("PopupMenu1"); }
-inline String InfoText(UpDateWin* w) { return w->Find<StaticText>("StaticText2")->Text(); }
-inline std::vector<String> Rows(UpDateWin* w) {
+inline PopupMenu* Popup(UpDateWin* w)
+{
+    return w->Find<PopupMenu>("PopupMenu1");
+}
+inline String InfoText(UpDateWin* w)
+{
+    return w->Find<StaticText>("StaticText2")->Text();
+}
+inline std::vector<String> Rows(UpDateWin* w)
+{
     std::vector<String> rows;
     for (int i = 0; i < Popup(w)->ListCount(); ++i) rows.push_back(Popup(w)->List(i));
     return rows;
 }
 
 // The open update window or nullptr; never makes one.
-inline UpDateWin* OpenUpdateWindow() {
+inline UpDateWin* OpenUpdateWindow()
+{
     for (Window* w : OpenWindows())
         if (auto* u = dynamic_cast<UpDateWin*>(w)) return u;
     return nullptr;
 }
 
-inline void CloseUpdateWindow() {
+inline void CloseUpdateWindow()
+{
     if (UpDateWin* w = OpenUpdateWindow()) w->Close();
     testing_seams::Pump(0);
 }
@@ -41,12 +50,14 @@ inline void CloseUpdateWindow() {
 // routes, so each test starts clean.
 struct ObservedEffects {
     std::vector<String> boxes, urls, refused;
-    ObservedEffects() {
+    ObservedEffects()
+    {
         testing_seams::SetMsgBoxObserver([this](const String& t) { boxes.push_back(t); });
         testing_seams::SetShowURLObserver(
             [this](const String& u, bool opened) { (opened ? urls : refused).push_back(u); });
     }
-    ~ObservedEffects() {
+    ~ObservedEffects()
+    {
         CloseUpdateWindow();
         testing_seams::SetMsgBoxObserver(nullptr);
         testing_seams::SetShowURLObserver(nullptr);
@@ -55,7 +66,8 @@ struct ObservedEffects {
 };
 
 // A loopback port on which nothing listens.
-inline int ClosedPort() {
+inline int ClosedPort()
+{
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     return probe.serverPort();
@@ -63,7 +75,8 @@ inline int ClosedPort() {
 
 // Waits until a check has shown its outcome, a box or the update window,
 // then long enough for a second outcome to show too.
-inline bool WaitForOutcome(const ObservedEffects& seen, int ms = 5000) {
+inline bool WaitForOutcome(const ObservedEffects& seen, int ms = 5000)
+{
     bool shown = testing_seams::PumpUntil([&] { return !seen.boxes.empty() || OpenUpdateWindow(); }, ms);
     testing_seams::Pump(100);
     return shown;
@@ -73,9 +86,10 @@ inline bool WaitForOutcome(const ObservedEffects& seen, int ms = 5000) {
 class ScriptedServer {
 public:
     bool closeOnAccept = false; // drop each connection the moment it arrives
-    QByteArray received; // what the latest connection sent
+    QByteArray received;        // what the latest connection sent
 
-    ScriptedServer() {
+    ScriptedServer()
+    {
         server_.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&server_, &QTcpServer::newConnection, [this] {
             while (QTcpSocket* c = server_.nextPendingConnection()) {
@@ -87,16 +101,19 @@ public:
         });
     }
     int Port() const { return server_.serverPort(); }
-    bool WaitForRequest() const {
+    bool WaitForRequest() const
+    {
         return testing_seams::PumpUntil([this] { return received.contains("\r\n\r\n"); }, 5000);
     }
     // Sends on the latest connection, then pauses so the bytes arrive as a batch of their own.
-    void Send(const QByteArray& bytes, int pauseMs = 100) {
+    void Send(const QByteArray& bytes, int pauseMs = 100)
+    {
         conn_->write(bytes);
         testing_seams::Pump(pauseMs);
     }
     void Finish() { conn_->disconnectFromHost(); } // ends the reply the HTTP/1.0 way
-    void Reset() { // ends the connection with a TCP reset instead of a close
+    void Reset()
+    { // ends the connection with a TCP reset instead of a close
         const linger now{1, 0};
         EXPECT_EQ(setsockopt(static_cast<int>(conn_->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now), 0);
         conn_->abort();

@@ -10,8 +10,7 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-        return 2;
+    if (argc != 2) return 2;
     const auto file = std::make_shared<FolderItem>(argv[1]);
     QuandePrefs prefs;
     prefs.Default();
