@@ -13,7 +13,7 @@ WM=
 if [ "${1:-}" = --wm ]; then WM=openbox; shift; fi
 BUILD="$(cd "$1" && pwd)"
 ROUNDS="${2:-21}"
-cmake --build "$BUILD" --target bench_startup -j3 >/dev/null
+cmake --build "$BUILD" --target bench_startup -j"${JOBS:-$(nproc)}" >/dev/null
 
 WORK="$(mktemp -d "$BUILD/bench/startup.XXXXXX")"
 XPID=

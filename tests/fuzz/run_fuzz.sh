@@ -21,7 +21,7 @@ else
     CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUANDE_FUZZ=ON -DQUANDE_TESTS=OFF >/dev/null
 fi
-cmake --build "$build" --target fuzz_prefs -j2
+cmake --build "$build" --target fuzz_prefs -j"${JOBS:-$(nproc)}"
 
 # Seeds: the file as the application writes it, in both states, and its payload.
 corpus=$build/fuzz/corpus/prefs
