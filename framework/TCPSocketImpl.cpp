@@ -11,6 +11,7 @@ constexpr int kConnectTimeoutMs = 20000;
 TCPSocketImpl::TCPSocketImpl(TCPSocket& owner) : owner_(owner)
 {
     connectTimer_.setSingleShot(true);
+    connectTimer_.setTimerType(Qt::PreciseTimer); // the limit is never cut short
     connectTimer_.setInterval(kConnectTimeoutMs);
     QObject::connect(&connectTimer_, &QTimer::timeout, this, [this] { OnTimeout(); });
 }

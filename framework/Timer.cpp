@@ -4,6 +4,9 @@
 
 Timer::Timer() : timer_(std::make_unique<QTimer>())
 {
+    // Qt's default timer may fire up to 5% early (whole seconds early from
+    // 20 s on); a period here is a least wait that callers promise users.
+    timer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] {
         if (Action) Action();
     });

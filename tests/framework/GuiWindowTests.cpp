@@ -1,6 +1,7 @@
 // Windows: implicit instances, the making order, closing by code and by the
 // window manager, exact control rectangles and timers.
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include "GuiTestWindows.h"
 
 using testing_seams::PumpUntil;
@@ -78,18 +79,31 @@ TEST_F(GuiTest, ControlsStandAtTheirExactWindowRectangles)
     }
 }
 
-TEST_F(GuiTest, SingleShotTimerFiresOnceAndNeverAfterItsWindowClosed)
+// Each timer fires once, never before its period, at whatever phase of the
+// clock its period ends; a closed window's timers never fire.
+TEST_F(GuiTest, SingleShotTimersFireOnceNoEarlierThanTheirPeriodAndNeverAfterTheirWindowClosed)
 {
-    std::vector<Window*> fired;
-    WinA::Script().create = [&fired](Window& w) {
-        Timer* t = static_cast<WinA&>(w).AddTimer();
-        t->SetMode(Timer::ModeSingle);
-        t->SetPeriod(30);
-        t->Action = [&fired, &w] { fired.push_back(&w); };
+    constexpr int kTimers = 24, kShortest = 200, kStep = 7; // ends spread over every 25 ms phase
+    QElapsedTimer sinceStart;
+    std::vector<std::pair<Window*, qint64>> fired; // window, nanoseconds after the start
+    WinA::Script().create = [&](Window& w) {
+        for (int i = 0; i < kTimers; ++i) {
+            Timer* t = static_cast<WinA&>(w).AddTimer();
+            t->SetMode(Timer::ModeSingle);
+            t->SetPeriod(kShortest + kStep * i);
+            t->Action = [&, i] {
+                fired.emplace_back(&w, sinceStart.nsecsElapsed() - (kShortest + kStep * i) * 1000000LL);
+            };
+        }
+        sinceStart.start(); // after the timers: never counts more than they waited
     };
-    ImplicitInstance<WinA>()->Close(); // before its timer is due
+    ImplicitInstance<WinA>()->Close(); // before its timers are due
     WinA* open = ImplicitInstance<WinA>();
-    EXPECT_TRUE(PumpUntil([&] { return !fired.empty(); }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return fired.size() >= kTimers; }, 5000));
     testing_seams::Pump(150);
-    EXPECT_EQ(fired, std::vector<Window*>{open});
+    ASSERT_EQ(fired.size(), size_t(kTimers));
+    for (const auto& [window, late] : fired) {
+        EXPECT_EQ(window, open);
+        EXPECT_GE(late, -1000000) << "ns after its period"; // a millisecond for the clocks' rounding
+    }
 }
