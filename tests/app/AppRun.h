@@ -33,13 +33,6 @@ T* OpenWindowOf()
     return nullptr;
 }
 
-// A picture of the window in the build folder, for review.
-inline void SaveScreenshot(const Window& w, const char* name)
-{
-    const QString folder = QString(QUANDE_BUILD_DIR) + "/screenshots";
-    EXPECT_TRUE(QDir().mkpath(folder) && w.Widget()->grab().save(folder + "/" + name + ".png")) << name;
-}
-
 // As a user: a click on the menu's title in the bar drawn on the window,
 // then on the item. Texts as shown, without the access-key "&".
 inline void ChooseFromBar(const Window* w, const QString& menuText, const QString& itemText)

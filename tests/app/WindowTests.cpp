@@ -1,12 +1,10 @@
-// The four windows of the shell as a reader meets them
-// (with a picture of each window saved for review), the implicit instances,
-// the presses the splash and About windows answer, and the picture cache.
+// The four windows of the shell as a reader meets them, the implicit
+// instances, and the presses the splash and About windows answer.
 #include "AppRun.h"
 
 #include <QScrollBar>
 
 #include "AboutWin.h"
-#include "CachedPicture.h"
 
 namespace {
 
@@ -17,9 +15,8 @@ QRect Rect(const Control* c)
 
 // What a reader of the window meets: every control inside the window and
 // inside the box that holds it, no two controls but boxes on top of each
-// other, and every text whole in its control. Then a picture of the window
-// into the build folder, for review.
-void ExpectReadable(const Window& w, const char* picture)
+// other, and every text whole in its control.
+void ExpectReadable(const Window& w)
 {
     const QRect window(0, 0, w.Width(), w.Height());
     for (const Control* c : w.Controls()) {
@@ -41,7 +38,6 @@ void ExpectReadable(const Window& w, const char* picture)
             EXPECT_LT(c->Widget()->fontMetrics().horizontalAdvance(caption), c->Width() - 8) << caption.toStdString();
         }
     }
-    SaveScreenshot(w, picture);
 }
 
 using Windows = AppRun;
@@ -54,17 +50,17 @@ TEST_F(Windows, FirstRunThroughEveryWindow)
     Begin();
     TermsWin* terms = OpenWindowOf<TermsWin>();
     ASSERT_NE(terms, nullptr);
-    ExpectReadable(*terms, "terms");
+    ExpectReadable(*terms);
     RandomNumGenWin* main = OpenWindowOf<RandomNumGenWin>();
     ASSERT_NE(main, nullptr);
     main->Show();
-    ExpectReadable(*main, "main");
+    ExpectReadable(*main);
     EXPECT_TRUE(main->Find<PushButton>("PushButton1")->Default());
 
     TheApp()->FileAbout_Action();
     AboutWin* about = OpenWindowOf<AboutWin>();
     ASSERT_NE(about, nullptr);
-    ExpectReadable(*about, "about");
+    ExpectReadable(*about);
     EXPECT_NE(about->Find<ImageWell>("ImageWell1")->Image(), nullptr);
     Click(about, "StaticText5");
     Settle();
@@ -77,28 +73,12 @@ TEST_F(Windows, FirstRunThroughEveryWindow)
 
     Answer("PushButton1");
     ASSERT_NE(OpenWindowOf<SplashWin>(), nullptr);
-    ExpectReadable(*OpenWindowOf<SplashWin>(), "splash");
+    ExpectReadable(*OpenWindowOf<SplashWin>());
     EXPECT_NE(OpenWindowOf<SplashWin>()->Backdrop(), nullptr);
     PressSplash();
     EXPECT_FALSE(ReadPrefs()) << "the acceptance is written at quit";
     Finish();
     EXPECT_EQ(ReadPrefs(), GoldenPrefs(false));
-}
-
-// Read once it can be and kept from then on; while it cannot be read, every use tries again.
-TEST(CachedPicture, RetriesWhileMissingAndKeepsOnceLoaded)
-{
-    QTemporaryDir dir;
-    int asked = 0;
-    CachedPicture pic([&] { return ++asked, std::make_shared<FolderItem>(dir.path().toStdString()); }, "i.jpg");
-    EXPECT_EQ(pic.Get(), nullptr) << "missing";
-    QFile file(dir.path() + "/i.jpg");
-    ASSERT_TRUE(QFile::copy(QUANDE_APP_DIR "/Resources/quandeicon.jpg", file.fileName()));
-    const std::shared_ptr<Picture> loaded = pic.Get();
-    ASSERT_NE(loaded, nullptr);
-    ASSERT_TRUE(file.remove());
-    EXPECT_EQ(pic.Get(), loaded) << "kept, not read again";
-    EXPECT_EQ(asked, 2);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// TCPSocket against real servers on loopback: events arrive on the event
-// loop in order, every byte comes before the close is reported, and a
-// dropped connection never speaks again.
+// TCPSocket against real servers on loopback: connections that cannot be
+// made report once, and a dropped connection never speaks again.
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -62,42 +61,12 @@ QTcpSocket* Connect(RecordingSocket& socket, Server& server, const String& host 
     return peer;
 }
 
-int RefusingPort()
-{
-    return Server().serverPort();
-} // listened on once, then closed
 } // namespace
-
-TEST(CoreSocket, RoundTripThroughARoutedHostKeepsEveryByteUpToTheClose)
-{
-    Server server;
-    testing_seams::RouteHost("brackwater.example.com", 80, "127.0.0.1", server.serverPort());
-    RecordingSocket socket;
-    QTcpSocket* peer = Connect(socket, server, "brackwater.example.com", 80);
-    testing_seams::ClearRoutes();
-    ASSERT_NE(peer, nullptr);
-    EXPECT_EQ(socket.Address(), "brackwater.example.com");
-    const String request("GET / HTTP/1.0\r\n\0\xff", 18);
-    socket.Write(request);
-    QByteArray got;
-    EXPECT_TRUE(WaitFor([&] { return (got += peer->readAll()).size() >= 18; }));
-    EXPECT_EQ(got.toStdString(), request);
-    // A long reply and the close right behind it: every byte comes before error 102.
-    String page("reply\0bytes", 11);
-    for (int i = 0; page.size() < 300000; ++i) page += "line " + std::to_string(i) + "\r\n";
-    peer->write(page.data(), static_cast<qint64>(page.size()));
-    peer->disconnectFromHost();
-    ASSERT_TRUE(WaitFor([&] { return socket.errorCode != -1; }, 10000));
-    EXPECT_EQ(socket.errorCode, TCPSocket::ConnectionClosed);
-    EXPECT_EQ(socket.received, page);
-    QTest::qWait(100);
-    EXPECT_EQ(socket.events.back(), "Error"); // nothing follows the error
-}
 
 TEST(CoreSocket, ConnectionsThatCannotBeMadeReportOnce)
 {
     const std::pair<String, int> cases[] = {
-        {"127.0.0.1", RefusingPort()}, {"", 80}, {"127.0.0.1", 0}, {"127.0.0.1", 70000}, {"nonexistent.invalid", 80}};
+        {"", 80}, {"127.0.0.1", 0}, {"127.0.0.1", 70000}, {"nonexistent.invalid", 80}};
     for (const auto& [host, port] : cases) {
         SCOPED_TRACE("\"" + host + "\":" + std::to_string(port));
         RecordingSocket socket;

@@ -1,5 +1,4 @@
-// Controls: fonts, line breaks, popups, tab order and mouse-down routing.
-#include <QComboBox>
+// Controls: fonts and line breaks, field lengths, and tab order.
 #include <QFontInfo>
 #include <QLabel>
 #include <QTest>
@@ -33,21 +32,6 @@ TEST_F(GuiTest, LabelsMapFontsToPixelSizesAndBreakLinesAtCarriageReturns)
     }
 }
 
-TEST_F(GuiTest, PopupRaisesChangeOnEverySelectionChange)
-{
-    auto* popup = Make<PopupMenu>(
-        {.Name = "P", .Class = ControlClass::PopupMenu, .Text = "Select one....\rother", .ListIndex = 0});
-    EXPECT_EQ(popup->List(popup->ListIndex()), "Select one....");
-    std::vector<int> changes;
-    popup->Change = [&] { changes.push_back(popup->ListIndex()); };
-    popup->DeleteAllRows();
-    for (const char* row : {"1.0.3 fixes", "1.1.0 news", "2.0.0 big"}) popup->AddRow(row);
-    popup->SetListIndex(2); // adding the rows selected nothing, so this is a change
-    popup->SetListIndex(3); // outside the rows: none
-    static_cast<QComboBox*>(popup->Widget())->setCurrentIndex(1); // the user's choice
-    EXPECT_EQ(changes, (std::vector<int>{-1, 2, -1, 1}));
-}
-
 // The main window's order as a person walks it with Tab: the button (1), the
 // maximum field (4), the minimum field (7), whatever order they were made in.
 TEST_F(GuiTest, TabOrderFollowsTabIndexAndSkipsLabels)
@@ -74,39 +58,13 @@ TEST_F(GuiTest, TabOrderFollowsTabIndexAndSkipsLabels)
     EXPECT_EQ(stops, (std::vector<QWidget*>{widget("Button"), widget("Max"), widget("Min"), widget("Button")}));
 }
 
-// A label with a handler keeps its press (even when the handler says False);
-// labels, pictures and group boxes without one pass it to the window in window
-// coordinates; fields keep theirs.
-TEST_F(GuiTest, MouseDownGoesToTheLabelsHandlerElseToTheWindow)
+// LimitText 0 means no limit: Qt's own 32,767 characters must not cut what
+// a field is given or what is typed after it.
+TEST_F(GuiTest, FieldsHoldTextsBeyondQtsDefaultLimit)
 {
-    auto* link = Make<StaticText>({.Name = "Link", .Left = 61, .Top = 99, .Width = 300, .Height = 29});
-    std::vector<std::pair<int, int>> linkPresses;
-    link->MouseDown = [&](int x, int y) {
-        linkPresses.emplace_back(x, y);
-        return false;
-    };
-    auto* box = Make<GroupBox>(
-        {.Name = "Box", .Class = ControlClass::GroupBox, .Left = 7, .Top = 7, .Width = 443, .Height = 90});
-    auto* inBox = Make<StaticText>({.Name = "In", .Left = 113, .Top = 48, .Width = 329, .Height = 29, .Parent = "Box"});
-    auto* well = Make<ImageWell>({.Name = "Well",
-                                  .Class = ControlClass::ImageWell,
-                                  .Left = 15,
-                                  .Top = 14,
-                                  .Width = 93,
-                                  .Height = 70,
-                                  .Parent = "Box"});
-    auto* field = Make<TextField>({.Name = "Field",
-                                   .Class = ControlClass::TextField,
-                                   .Left = 200,
-                                   .Top = 20,
-                                   .Width = 50,
-                                   .Height = 22,
-                                   .Parent = "Box"});
-    const std::pair<QWidget*, QPoint> clicks[] = {
-        {link->Widget(), {4, 6}}, {inBox->Widget(), {3, 4}}, {well->Widget(), {10, 10}},
-        {box->Widget(), {1, 80}}, {field->Widget(), {5, 5}}, {ImplicitInstance<WinA>()->ContentWidget(), {2, 170}}};
-    for (const auto& [target, at] : clicks) QTest::mouseClick(target, Qt::LeftButton, {}, at);
-    EXPECT_EQ(linkPresses, (std::vector<std::pair<int, int>>{{4, 6}}));
-    EXPECT_EQ(ImplicitInstance<WinA>()->presses,
-              (std::vector<std::pair<int, int>>{{116, 52}, {25, 24}, {8, 87}, {2, 170}}));
+    auto* field = Make<TextField>({.Name = "Field", .Class = ControlClass::TextField, .Width = 100, .Height = 22});
+    field->SetText(String(33000, 'x')); // just past 32,767
+    QTest::keyClick(field->Widget(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(field->Widget(), "yz");
+    EXPECT_EQ(field->Text().size(), 33002u);
 }

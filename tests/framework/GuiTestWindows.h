@@ -1,6 +1,6 @@
 #pragma once
-// Windows for the framework's GUI tests: each class records what the
-// framework raises on it and runs what the test scripted for it.
+// Windows for the framework's GUI tests: each class takes its properties and
+// its controls from the script the test wrote for it.
 #include <QApplication>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -9,11 +9,7 @@
 
 struct WindowScript {
     WindowProperties props;
-    std::function<void(Window&)> create, menus; // in CreateControls, in AddMenuHandlers
-    std::function<void()> close;                // in Event_Close
-    std::vector<std::string> log;
-    int destroyed = 0;
-    int Count(const std::string& e) const { return static_cast<int>(std::count(log.begin(), log.end(), e)); }
+    std::function<void(Window&)> create; // in CreateControls
 };
 
 template<int N>
@@ -24,39 +20,15 @@ public:
         static WindowScript script;
         return script;
     }
-    ~ScriptedWindow() override { ++Script().destroyed; }
     using Window::AddControl;
     using Window::AddTimer;
-    std::vector<std::pair<int, int>> presses;
 
 protected:
-    void Layout() override
-    {
-        Log("Layout");
-        ApplyProperties(Script().props);
-    }
+    void Layout() override { ApplyProperties(Script().props); }
     void CreateControls() override
     {
-        Log("CreateControls");
         if (Script().create) Script().create(*this);
     }
-    void AddMenuHandlers() override
-    {
-        Log("AddMenuHandlers");
-        if (Script().menus) Script().menus(*this);
-    }
-    void Event_Open() override { Log("Open"); }
-    void Event_Close() override
-    {
-        Log("Close");
-        if (Script().close) Script().close();
-    }
-    bool Event_MouseDown(int x, int y) override
-    {
-        presses.emplace_back(x, y);
-        return false;
-    }
-    static void Log(const char* what) { Script().log.push_back(what); }
 };
 
 using WinA = ScriptedWindow<1>;

@@ -9,7 +9,6 @@
 #include <fstream>
 #include <functional>
 #include <future>
-#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,22 +35,6 @@ protected:
         return f.open(QIODevice::ReadOnly) ? Dump(f.readAll().toStdString()) : "(no file)";
     }
 };
-
-// Runs work that must not wait on the pipe at fifo. Should it wait all the
-// same, the pipe is opened from both ends here, so the work ends and the test
-// fails instead of hanging.
-bool FinishesPromptly(const QString& fifo, const std::function<void()>& work)
-{
-    auto done = std::async(std::launch::async, work);
-    if (done.wait_for(std::chrono::seconds(3)) == std::future_status::ready) return true;
-    const QByteArray name = QFile::encodeName(fifo);
-    const int reader = open(name.constData(), O_RDONLY | O_NONBLOCK); // lets a blocked writer go on
-    const int writer = open(name.constData(), O_WRONLY | O_NONBLOCK); // lets a blocked reader go on
-    if (writer >= 0) close(writer);                                   // and then see the end
-    done.wait();
-    if (reader >= 0) close(reader);
-    return false;
-}
 
 TEST_F(PrefsFile, WritesTheGoldenFileInBothStatesAndReadsItBack)
 {
@@ -104,6 +87,20 @@ TEST_F(PrefsFile, AMillionEntriesGoThroughTheFileWhole)
 // the file in its place. A pipe that a link leads to elsewhere stays.
 TEST_F(PrefsFile, APipeInItsPlaceReadsAsNoPreferencesAtOnceAndASaveReplacesIt)
 {
+    // Runs work that must not wait on the pipe at fifo. Should it wait all
+    // the same, the pipe is opened from both ends here, so the work ends and
+    // the test fails instead of hanging.
+    const auto FinishesPromptly = [](const QString& fifo, const std::function<void()>& work) {
+        auto done = std::async(std::launch::async, work);
+        if (done.wait_for(std::chrono::seconds(3)) == std::future_status::ready) return true;
+        const QByteArray name = QFile::encodeName(fifo);
+        const int reader = open(name.constData(), O_RDONLY | O_NONBLOCK); // lets a blocked writer go on
+        const int writer = open(name.constData(), O_WRONLY | O_NONBLOCK); // lets a blocked reader go on
+        if (writer >= 0) close(writer);                                   // and then see the end
+        done.wait();
+        if (reader >= 0) close(reader);
+        return false;
+    };
     const QuandePrefs on{false, nullptr};
     const QString elsewhere = dir.filePath("elsewhere");
     ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);

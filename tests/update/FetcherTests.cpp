@@ -30,58 +30,8 @@ struct CheckRig {
 };
 struct UpdateCheck : ::testing::Test, CheckRig { };
 
-// A reply without a length is judged once, as a whole, when the server ends
-// it; the page is what follows the last "====" CR LF. The request names the
-// host after "http://www." and the path after it, counted from where the
-// prefix would stand at the start of the address.
-TEST(Fetcher, ReplyIsJudgedOnceWholeWhenTheServerEndsIt)
-{
-    struct Case {
-        const char* name;
-        std::vector<QByteArray> pieces;
-        const char* firstRow; // "": no window, the running version is the latest
-        const char* url = UpdateListURL;
-        const char* requestLine = "GET /quande/quandeupdates.txt HTTP/1.0";
-    };
-    const Case cases[] = {
-        {"split inside the separator", {Head + "==", "==\r\n1.1.0 After\nu\n"}, "1.1.0 After"},
-        {"empty page", {Head + "====\r\n"}, ""},
-        {"only the last separator counts", {Head + "====\r\n1.9.0 Quoted\n====\r\n1.0.2 Current\n"}, ""},
-        {"separator without CR", {Head + "====\n1.1.0 Not a list\nu\n"}, ""},
-        {"no slash after the host", {Head + NewerList}, "1.1.0 New release", "http://www.odd.test", "GET  HTTP/1.0"},
-        // Text before the prefix shifts where the path is taken from.
-        {"text before the prefix",
-         {Head + NewerList},
-         "1.1.0 New release",
-         "xxhttp://www.odd.test/q/list.txt",
-         "GET st/q/list.txt HTTP/1.0"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        CheckRig check;
-        const String host = c.url == UpdateListURL ? UpdateHost() : "odd.test";
-        testing_seams::RouteHost(host, 80, "127.0.0.1", check.server.Port());
-        check.socket.Url = c.url;
-        check.socket.WebConnect();
-        ASSERT_TRUE(check.server.WaitForRequest());
-        EXPECT_EQ(check.server.received.toStdString(),
-                  c.requestLine + String("\r\nUser-Agent: Quandelvorix") + AppVersion + " (Macintosh)\r\nHost: " + host
-                      + "\r\n\r\n");
-        for (const QByteArray& piece : c.pieces) check.server.Send(piece);
-        EXPECT_TRUE(check.seen.boxes.empty() && !OpenUpdateWindow()) << "judged before the reply ended";
-        check.server.Finish();
-        ASSERT_TRUE(WaitForOutcome(check.seen));
-        EXPECT_EQ(check.seen.boxes, *c.firstRow ? std::vector<String>{} : std::vector<String>{UpToDate});
-        EXPECT_EQ(OpenUpdateWindow() ? Popup(OpenUpdateWindow())->List(0) : "", c.firstRow);
-    }
-}
-
 // How the server ends a scripted reply.
 enum class Ending { Refused, AtAccept, Close, Reset, KeepOpen, Trickle };
-
-QByteArray Sized(const QByteArray& page, int extra = 0, const QByteArray& name = "Content-Length")
-{
-    return "HTTP/1.0 200 OK\r\n" + name + ": " + QByteArray::number(page.size() + extra) + "\r\n\r\n" + page;
-}
 
 // Every check ends in exactly one outcome: the update window, the "latest
 // version" box, or one failure box. Each reply shape runs to its outcome with
@@ -89,6 +39,10 @@ QByteArray Sized(const QByteArray& page, int extra = 0, const QByteArray& name =
 // shows, and no connection is left open.
 TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome)
 {
+    // A reply announcing the page's length, or extra bytes more.
+    const auto Sized = [](const QByteArray& page, int extra = 0, const QByteArray& name = "Content-Length") {
+        return "HTTP/1.0 200 OK\r\n" + name + ": " + QByteArray::number(page.size() + extra) + "\r\n\r\n" + page;
+    };
     const QByteArray equal = "====\r\n1.0.2 Current\nu\n";
     const QByteArray quarterMiB(256 * 1024, 'x');
     // Headers of 20 KiB with the length on their first line.
@@ -103,6 +57,8 @@ TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome)
         Ending ending;
         const char* outcome; // the one box shown, or the update window's first row (a version first)
         int pauseMs = 100;   // after each piece
+        const char* url = UpdateListURL;
+        const char* requestLine = "GET /quande/quandeupdates.txt HTTP/1.0";
     };
     const char* cut = "Update check failed error:1002";
     const char* silent = "Update check failed error:1003";
@@ -113,6 +69,30 @@ TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome)
          Ending::KeepOpen,
          "1.1.0 New release"},
         {"whole list without a length", {Head + NewerList}, Ending::Close, "1.1.0 New release"},
+        // The page is what follows the last "====" CR LF of the reply.
+        {"split inside the separator", {Head + "==", "==\r\n1.1.0 After\nu\n"}, Ending::Close, "1.1.0 After"},
+        {"empty page", {Head + "====\r\n"}, Ending::Close, UpToDate},
+        {"only the last separator counts",
+         {Head + "====\r\n1.9.0 Quoted\n====\r\n1.0.2 Current\n"},
+         Ending::Close,
+         UpToDate},
+        {"separator without CR", {Head + "====\n1.1.0 Not a list\nu\n"}, Ending::Close, UpToDate},
+        // The request names the host after "http://www." and the path after
+        // it, counted from where the prefix would stand at the start.
+        {"no slash after the host",
+         {Head + NewerList},
+         Ending::Close,
+         "1.1.0 New release",
+         100,
+         "http://www.odd.test",
+         "GET  HTTP/1.0"},
+        {"text before the prefix",
+         {Head + NewerList},
+         Ending::Close,
+         "1.1.0 New release",
+         100,
+         "xxhttp://www.odd.test/q/list.txt",
+         "GET st/q/list.txt HTTP/1.0"},
         {"bytes beyond the length are not the page",
          {Sized(equal) + "====\r\n1.9.0 Later\nu\n"},
          Ending::Close,
@@ -160,9 +140,16 @@ TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome)
         check.socket.ReplyLimitMs = ReplyMs;
         check.server.closeOnAccept = row.ending == Ending::AtAccept;
         QElapsedTimer sinceRequest;
-        check.Start(row.ending == Ending::Refused ? ClosedPort() : check.server.Port());
+        const String host = row.url == UpdateListURL ? UpdateHost() : "odd.test";
+        testing_seams::RouteHost(host, 80, "127.0.0.1",
+                                 row.ending == Ending::Refused ? ClosedPort() : check.server.Port());
+        check.socket.Url = row.url;
+        check.socket.WebConnect();
         if (row.ending != Ending::AtAccept && row.ending != Ending::Refused) {
             ASSERT_TRUE(check.server.WaitForRequest());
+            EXPECT_EQ(check.server.received.toStdString(),
+                      row.requestLine + String("\r\nUser-Agent: Quandelvorix") + AppVersion
+                          + " (Macintosh)\r\nHost: " + host + "\r\n\r\n");
         }
         sinceRequest.start();
         for (const QByteArray& piece : row.pieces) check.server.Send(piece, row.pauseMs);

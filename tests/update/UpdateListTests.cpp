@@ -24,23 +24,18 @@ Records RecordsOf(const UpdateList& list)
 // 32 bits saturate instead of wrapping.
 TEST(VersionValue, WeighsMajorMinorPatchOfTheTitleLine)
 {
-    const std::pair<const char*, int32_t> cases[] = {{"1.0.2", 102},
-                                                     {"1.0.10", 110},
+    const std::pair<const char*, int32_t> cases[] = {{"1.0.10", 110},
                                                      {"1.0.3.9", 103},
                                                      {"2", 200},
-                                                     {"1.1", 110},
                                                      {"", 0},
                                                      {"V1.1.0", 10},
-                                                     {"HTTP/1.0", 0},
                                                      {"HTTP/1.1", 10},
                                                      {"-1.0.0", -100},
                                                      {"1.0.9 beta-test", 109},
                                                      {" 1.1.0 leading blank", 0},
                                                      {"1.1.0\r", 110},
-                                                     {"21474836.4.7", INT32_MAX},
                                                      {"21474836.4.8", INT32_MAX},
                                                      {"99999999999.0.0", INT32_MAX},
-                                                     {"0.0.99999999999999999999", INT32_MAX},
                                                      {"1e400.0.0", INT32_MAX},
                                                      {"-99999999999.0.0", INT32_MIN},
                                                      {"2147483647.2147483647.2147483647", INT32_MAX},
@@ -51,6 +46,8 @@ TEST(VersionValue, WeighsMajorMinorPatchOfTheTitleLine)
     }
 }
 
+// Lists the random lists below never hold: the worked example, and CRs
+// that do not end a line.
 TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion)
 {
     struct Case {
@@ -66,17 +63,8 @@ TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion)
          {{"1.1.0 New release", "http://a.test/110", "Line one.\rLine two.\r"},
           {"1.0.2 Current release", "http://a.test/102", "Line three.\r"}},
          110},
-        {"one-line record", "1.2.0 Title only", {{"1.2.0 Title only", "", ""}}, 120},
-        {"two-line record", "1.2.0 Title\nhttp://a.test/", {{"1.2.0 Title", "http://a.test/", ""}}, 120},
-        {"CR LF file",
-         "1.1.0 New\r\nhttp://a.test/\r\nL1\r\nL2\r\n",
-         {{"1.1.0 New", "http://a.test/", "L1\rL2\r"}},
-         110},
-        {"CR LF title only", "1.1.0\r\n----\r\n1.0.0\r\nu\r\n", {{"1.1.0", "", ""}, {"1.0.0", "u", ""}}, 110},
         {"a CR inside a line stays", "1.1.0 a\rb\nu\r\r\n\rx\r\n", {{"1.1.0 a\rb", "u\r", "\rx\r"}}, 110},
-        {"separator needs CR LF", "1.1.0 a\nu\n----\n1.2.0 b\n", {{"1.1.0 a", "u", "----\r1.2.0 b\r"}}, 110},
-        {"best never below 0", "-1.0.0 Minus\nu\n", {{"-1.0.0 Minus", "u", ""}}, 0},
-        {"empty page", "", {}, 0}};
+        {"separator needs CR LF", "1.1.0 a\nu\n----\n1.2.0 b\n", {{"1.1.0 a", "u", "----\r1.2.0 b\r"}}, 110}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         UpdateList list = ParseUpdateList(c.page);
