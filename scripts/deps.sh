@@ -5,7 +5,7 @@
 # so a machine that has everything needs neither the network nor a password.
 set -eu
 RUN_PACKAGES="build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core xdg-utils"
-TEST_PACKAGES="$RUN_PACKAGES libgtest-dev clang libclang-rt-14-dev clang-format python3 e2fsprogs"
+TEST_PACKAGES="$RUN_PACKAGES libgtest-dev clang libclang-rt-14-dev clang-format python3"
 case "${1:-}" in
   run) wanted=$RUN_PACKAGES ;;
   test) wanted=$TEST_PACKAGES ;;

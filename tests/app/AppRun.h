@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -31,6 +32,44 @@ T* OpenWindowOf()
     for (Window* w : OpenWindows())
         if (auto* t = dynamic_cast<T*>(w)) return t;
     return nullptr;
+}
+
+inline QRect Rect(const Control* c)
+{
+    return {c->Left(), c->Top(), c->Width(), c->Height()};
+}
+
+// What a reader of the window meets: every control inside the window and
+// inside the box that holds it, no two controls but boxes on top of each
+// other, and every text whole in its control. A bar drawn on the window
+// stands above a content area of the table's size.
+inline void ExpectReadable(const Window& w)
+{
+    if (const auto* bar = w.Widget()->findChild<QMenuBar*>()) {
+        EXPECT_EQ(w.ContentWidget()->size(), QSize(w.Width(), w.Height()));
+        EXPECT_EQ(w.ContentWidget()->y(), bar->height());
+        EXPECT_EQ(w.Widget()->height(), w.Height() + bar->height());
+    }
+    const QRect window(0, 0, w.Width(), w.Height());
+    for (const Control* c : w.Controls()) {
+        SCOPED_TRACE(c->Name());
+        EXPECT_TRUE(window.contains(Rect(c)));
+        EXPECT_TRUE(c->Widget()->parentWidget()->rect().contains(c->Widget()->geometry())) << "outside its box";
+        for (const Control* other : w.Controls()) {
+            if (other != c && !dynamic_cast<const GroupBox*>(c) && !dynamic_cast<const GroupBox*>(other)) {
+                EXPECT_FALSE(Rect(c).intersects(Rect(other))) << "covers " << other->Name();
+            }
+        }
+        if (auto* label = dynamic_cast<const StaticText*>(c); label && label->Multiline()) {
+            EXPECT_TRUE(label->Widget()->findChild<QScrollBar*>()->isHidden());
+        } else if (label) {
+            EXPECT_LE(label->TextWidth(), label->Width()) << label->Text();
+        }
+        if (dynamic_cast<const PushButton*>(c)) {
+            const QString caption = c->Widget()->property("text").toString();
+            EXPECT_LT(c->Widget()->fontMetrics().horizontalAdvance(caption), c->Width() - 8) << caption.toStdString();
+        }
+    }
 }
 
 // As a user: a click on the menu's title in the bar drawn on the window,

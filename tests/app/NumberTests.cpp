@@ -23,7 +23,12 @@ const Draw kDraws[] = {{"1", "40", 1, 40},
                        {"99999999999", "1", 1, INT32_MAX},
                        {"-1e300", "1e300", INT32_MIN, INT32_MAX},
                        {"1e999", "-1e999", INT32_MIN, INT32_MAX},
-                       {"2147483647", "2147483647", INT32_MAX, INT32_MAX}};
+                       {"2147483647", "2147483647", INT32_MAX, INT32_MAX},
+                       // Numbers as Val reads them: the leading number only, exponents of any length.
+                       {"- 5", "1e", 0, 1},
+                       {"4.9e0", "+.5e1x", 4, 5},
+                       {"0e99999999999999999999999", "1e99999999999999999999999", 0, INT32_MAX},
+                       {"0x10", "00000000000000000000012", 0, 12}};
 
 TEST_F(AppRun, DrawStaysBetweenTheBoundsWhateverIsTyped)
 {
@@ -42,8 +47,9 @@ TEST_F(AppRun, DrawStaysBetweenTheBoundsWhateverIsTyped)
             ASSERT_TRUE(r >= d.Low && r <= d.High) << r;
             seen.insert(r);
         }
-        // Both ends of a narrow range come up: each press draws anew.
-        EXPECT_TRUE(d.High - d.Low > 1 || int64_t(seen.size()) == d.High - d.Low + 1);
+        // Each press draws anew: both ends of a narrow range come up, and a
+        // wide range gives more than one number.
+        EXPECT_TRUE(d.High - d.Low > 1 ? seen.size() > 1 : int64_t(seen.size()) == d.High - d.Low + 1) << seen.size();
     }
 }
 

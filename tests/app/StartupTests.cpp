@@ -43,22 +43,6 @@ TEST_F(Startup, WithoutFileTheTermsDecide)
     EXPECT_EQ(checks_, 0);
 }
 
-// A choice made while the terms were up has no file to live in yet; the
-// hand-over's load must not drop it back to the defaults.
-TEST_F(Startup, ChoiceBeforeTheTermsAreAnsweredSurvivesTheHandOver)
-{
-    Begin();
-    Toggle();
-    Toggle(); // checks off
-    Answer("PushButton1");
-    PressSplash();
-    ASSERT_TRUE(MainShown());
-    EXPECT_FALSE(WebAutoUpdateCheck()->Checked());
-    EXPECT_EQ(checks_, 0);
-    Finish();
-    EXPECT_EQ(ReadPrefs(), GoldenPrefs(true));
-}
-
 enum Trigger { ByTimer, ByPress, ByClose };
 
 // Checked: the auto-update item after the hand-over; First: the trigger that hands over.

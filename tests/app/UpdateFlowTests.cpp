@@ -12,14 +12,8 @@ const QByteArray NewerList = "====\r\n1.1.0 New release\nhttp://dl.example.test/
                              "1.0.2 Current release\nhttp://dl.example.test/102.zip\nLine three.\n";
 const QByteArray EqualList = "====\r\n1.0.2 Current release\nhttp://dl.example.test/102.zip\nLine three.\n";
 
-QByteArray WithCrLf(QByteArray list)
-{
-    return list.replace("\r\n", "\n").replace("\n", "\r\n");
-}
-
-// A newer list opens the window at the hand-over, and its twin with CR LF
-// lines shows the same from the menu; an equal list, a missing list (the
-// server's 404 page) and a stopped server each end in their one box.
+// A newer list opens the window at the hand-over; from the menu, an equal
+// list and a missing list (the server's 404 page) each end in their one box.
 TEST_F(AppRun, UpdateChecksAtTheHandOverAndFromTheMenu)
 {
     UpdateListServer server;
@@ -36,40 +30,31 @@ TEST_F(AppRun, UpdateChecksAtTheHandOverAndFromTheMenu)
         return outcome();
     };
 
-    ASSERT_TRUE(server.Publish(NewerList));
+    // Every line of the list ends in CR LF, as an editor elsewhere may save it.
+    ASSERT_TRUE(server.Publish(QByteArray(NewerList).replace("\r\n", "\n").replace("\n", "\r\n")));
     WritePrefs(GoldenPrefs(false));
     Begin();
     PressSplash();
     ASSERT_TRUE(outcome());
-    for (const QByteArray& list : {NewerList, WithCrLf(NewerList)}) {
-        SCOPED_TRACE(list.toStdString());
-        if (list != NewerList) {
-            ASSERT_TRUE(server.Publish(list) && checkNow());
-        }
-        UpDateWin* w = OpenWindowOf<UpDateWin>();
-        ASSERT_NE(w, nullptr);
-        EXPECT_TRUE(boxes.empty());
-        PopupMenu* rows = w->Find<PopupMenu>("PopupMenu1");
-        EXPECT_EQ(std::vector<String>({rows->List(0), rows->List(1), rows->List(2)}),
-                  std::vector<String>({"1.1.0 New release", "1.0.2 Current release", ""}));
-        EXPECT_EQ(w->Find<StaticText>("StaticText2")->Text(), "Line one.\rLine two.\r");
-        w->Find<PushButton>("PushButton1")->Push();
-        rows->SetListIndex(1);
-        EXPECT_EQ(w->Find<StaticText>("StaticText2")->Text(), "Line three.\r");
-        w->Find<PushButton>("PushButton1")->Push();
-        EXPECT_EQ(urls_, (std::vector<String>{"http://dl.example.test/110.zip", "http://dl.example.test/102.zip"}));
-        urls_.clear();
-        w->Close();
-        Settle();
-    }
+    UpDateWin* w = OpenWindowOf<UpDateWin>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(boxes.empty());
+    PopupMenu* rows = w->Find<PopupMenu>("PopupMenu1");
+    EXPECT_EQ(std::vector<String>({rows->List(0), rows->List(1), rows->List(2)}),
+              std::vector<String>({"1.1.0 New release", "1.0.2 Current release", ""}));
+    EXPECT_EQ(w->Find<StaticText>("StaticText2")->Text(), "Line one.\rLine two.\r");
+    w->Find<PushButton>("PushButton1")->Push();
+    rows->SetListIndex(1);
+    EXPECT_EQ(w->Find<StaticText>("StaticText2")->Text(), "Line three.\r");
+    w->Find<PushButton>("PushButton1")->Push();
+    EXPECT_EQ(urls_, (std::vector<String>{"http://dl.example.test/110.zip", "http://dl.example.test/102.zip"}));
+    w->Close();
+    Settle();
 
     ASSERT_TRUE(server.Publish(EqualList) && checkNow());
     EXPECT_EQ(boxes, std::vector<String>{"You have the latest version of this software."});
     ASSERT_TRUE(server.Withdraw() && checkNow());
     EXPECT_EQ(boxes, std::vector<String>{"Update check failed error:404"}) << "not a list without a newer version";
-    server.Stop();
-    ASSERT_TRUE(checkNow());
-    EXPECT_EQ(boxes, std::vector<String>{"Update check failed, could not connect to host."});
     EXPECT_EQ(OpenWindowOf<UpDateWin>(), nullptr);
     Finish();
 }

@@ -1,37 +1,9 @@
 // Number and length-field encodings.
 #include <gtest/gtest.h>
-#include <bitset>
 #include "BinaryMod.h"
 #include "ByteText.h"
 
 using namespace BinaryMod;
-
-// Each number at every group boundary, as bits and as bytes, and back again.
-TEST(BinaryMod, NumbersInWholeGroupsAndBack)
-{
-    const struct {
-        int32_t n;
-        const char* hex;
-    } cases[] = {{0, "00"},
-                 {5, "05"},
-                 {255, "FF"},
-                 {256, "01 00"},
-                 {65535, "FF FF"},
-                 {65536, "01 00 00"},
-                 {16777215, "FF FF FF"},
-                 {16777216, "01 00 00 00"},
-                 {INT32_MAX, "7F FF FF FF"},
-                 {-1, ""},
-                 {INT32_MIN, ""}};
-    for (const auto& c : cases) {
-        String bits; // built without the module
-        for (unsigned char b : Hex(c.hex)) bits += std::bitset<8>(b).to_string();
-        EXPECT_EQ(DecimalToBinary(c.n), bits) << c.n;
-        EXPECT_EQ(Dump(DecimalToAscii(c.n)), c.hex) << c.n;
-        EXPECT_EQ(BinaryToDecimal(bits), std::max(c.n, 0)) << c.n;
-        EXPECT_EQ(AsciiToDecimal(Hex(c.hex)), std::max(c.n, 0)) << c.n;
-    }
-}
 
 // Odd digits, leading zeros, and values past 2^31 - 1, which saturate instead of wrapping.
 TEST(BinaryMod, DecodingOddAndOverflowingInput)

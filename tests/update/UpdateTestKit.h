@@ -39,12 +39,6 @@ inline UpDateWin* OpenUpdateWindow()
     return nullptr;
 }
 
-inline void CloseUpdateWindow()
-{
-    if (UpDateWin* w = OpenUpdateWindow()) w->Close();
-    testing_seams::Pump(0);
-}
-
 // Records every MsgBox and ShowURL while alive, the addresses opened apart
 // from those refused; on its end closes update windows and clears host
 // routes, so each test starts clean.
@@ -58,7 +52,8 @@ struct ObservedEffects {
     }
     ~ObservedEffects()
     {
-        CloseUpdateWindow();
+        if (UpDateWin* w = OpenUpdateWindow()) w->Close();
+        testing_seams::Pump(0);
         testing_seams::SetMsgBoxObserver(nullptr);
         testing_seams::SetShowURLObserver(nullptr);
         testing_seams::ClearRoutes();
@@ -71,15 +66,6 @@ inline int ClosedPort()
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     return probe.serverPort();
-}
-
-// Waits until a check has shown its outcome, a box or the update window,
-// then long enough for a second outcome to show too.
-inline bool WaitForOutcome(const ObservedEffects& seen, int ms = 5000)
-{
-    bool shown = testing_seams::PumpUntil([&] { return !seen.boxes.empty() || OpenUpdateWindow(); }, ms);
-    testing_seams::Pump(100);
-    return shown;
 }
 
 // A loopback server whose every byte and moment the test decides.
