@@ -2,7 +2,6 @@
 // One application run per test, in its own application folder, with the
 // browser and message boxes observed and the update host routed to a
 // loopback server of the test that counts the checks reaching it.
-#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,11 +33,6 @@ T* OpenWindowOf()
     return nullptr;
 }
 
-inline QRect Rect(const Control* c)
-{
-    return {c->Left(), c->Top(), c->Width(), c->Height()};
-}
-
 // What a reader of the window meets: every control inside the window and
 // inside the box that holds it, no two controls but boxes on top of each
 // other, and every text whole in its control. A bar drawn on the window
@@ -50,6 +44,7 @@ inline void ExpectReadable(const Window& w)
         EXPECT_EQ(w.ContentWidget()->y(), bar->height());
         EXPECT_EQ(w.Widget()->height(), w.Height() + bar->height());
     }
+    const auto Rect = [](const Control* c) { return QRect(c->Left(), c->Top(), c->Width(), c->Height()); };
     const QRect window(0, 0, w.Width(), w.Height());
     for (const Control* c : w.Controls()) {
         SCOPED_TRACE(c->Name());

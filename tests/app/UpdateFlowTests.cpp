@@ -4,7 +4,6 @@
 // window or in one box.
 #include "AppRun.h"
 #include "UpDateWin.h"
-#include "UpdateListServer.h"
 
 namespace {
 

@@ -37,26 +37,21 @@ protected:
     }
 };
 
-bool WaitFor(const std::function<bool()>& pred, int ms = 5000)
-{
-    return QTest::qWaitFor(pred, ms);
-}
-
 struct Server : QTcpServer {
     Server() { EXPECT_TRUE(listen(QHostAddress::LocalHost, 0)); }
     QTcpSocket* Accept()
     {
-        return WaitFor([&] { return hasPendingConnections(); }) ? nextPendingConnection() : nullptr;
+        return QTest::qWaitFor([&] { return hasPendingConnections(); }, 5000) ? nextPendingConnection() : nullptr;
     }
 };
 
 // Connects and waits for the Connected event; yields the server's end, or nullptr.
-QTcpSocket* Connect(RecordingSocket& socket, Server& server, const String& host = "127.0.0.1", int port = 0)
+QTcpSocket* Connect(RecordingSocket& socket, Server& server)
 {
-    socket.Start(host, port ? port : server.serverPort());
+    socket.Start("127.0.0.1", server.serverPort());
     EXPECT_TRUE(socket.events.empty()); // events come later, from the loop
     QTcpSocket* peer = server.Accept();
-    if (!peer || !WaitFor([&] { return !socket.events.empty(); })) return nullptr;
+    if (!peer || !QTest::qWaitFor([&] { return !socket.events.empty(); }, 5000)) return nullptr;
     EXPECT_EQ(socket.events, Events{"Connected"});
     return peer;
 }
@@ -71,7 +66,7 @@ TEST(CoreSocket, ConnectionsThatCannotBeMadeReportOnce)
         SCOPED_TRACE("\"" + host + "\":" + std::to_string(port));
         RecordingSocket socket;
         socket.Start(host, port);
-        ASSERT_TRUE(WaitFor([&] { return socket.errorCode != -1; }, 25000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return socket.errorCode != -1; }, 25000));
         EXPECT_EQ(socket.errorCode, TCPSocket::CouldNotConnect);
         EXPECT_EQ(socket.events, Events{"Error"});
     }
@@ -86,20 +81,20 @@ TEST(CoreSocket, ReconnectAndCloseDropTheOldConnectionSilently)
     // The old server talks and hangs up just as the new connection starts:
     // its bytes and their event are on their way, yet none may reach the socket.
     oldPeer->write("stale");
-    ASSERT_TRUE(WaitFor([&] { return socket.BytesAvailable() > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return socket.BytesAvailable() > 0; }, 5000));
     oldPeer->disconnectFromHost();
     socket.events.clear();
     QTcpSocket* newPeer = Connect(socket, second);
     ASSERT_NE(newPeer, nullptr);
     newPeer->write("fresh");
-    ASSERT_TRUE(WaitFor([&] { return socket.received.size() >= 5; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return socket.received.size() >= 5; }, 5000));
     QTest::qWait(100);
     EXPECT_EQ(socket.received, "fresh");
     EXPECT_EQ(socket.events, (Events{"Connected", "DataAvailable"}));
     // Close drops the connection with bytes unread and its end pending: no event follows.
     newPeer->write("unread");
     newPeer->disconnectFromHost();
-    ASSERT_TRUE(WaitFor([&] { return socket.BytesAvailable() > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return socket.BytesAvailable() > 0; }, 5000));
     socket.events.clear();
     socket.Close();
     QTest::qWait(100);
