@@ -86,6 +86,7 @@ TEST(Fetcher, EveryReplyShapeEndsInExactlyOneOutcome)
         {"bytes beyond the length are not the page", {Sized(equal) + "====\r\n1.9.0 Later\nu\n"}, Close, UpToDate},
         {"no status line: a bare page", {"1.1.0 Bare\nu\n"}, Close, "1.1.0 Bare"},
         {"cut inside the status line", {"HTTP/1.0 20"}, Close, cut},
+        {"200 status line cut by the close", {"HTTP/1.0 200 OK"}, Close, cut},
         {"cut after the status line", {"HTTP/1.0 200 OK\r\n"}, Close, cut},
         {"headers cut before a whole length line",
          {"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Le"},
