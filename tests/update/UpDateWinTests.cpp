@@ -92,6 +92,18 @@ TEST(UpDateWin, LongNotesScrollToTheEndAndLongTitlesEndInAnEllipsis)
 
     Popup(w)->SetListIndex(1);
     EXPECT_FALSE(bar->isVisible()) << "notes that fit show no bar";
+    // Notes that fill the label at its whole width fit, though they would not
+    // in the width a bar leaves: their last line ends close to the edge, and
+    // a line break after it shows nothing.
+    const QFontMetrics metrics = notes->fontMetrics();
+    const QRect area = notes->contentsRect();
+    String filling;
+    for (int i = 1; i < (area.height() + metrics.descent()) / metrics.lineSpacing(); ++i) filling += "x\r";
+    String last = "ab";
+    while (metrics.horizontalAdvance(QString::fromStdString(last + " ab")) < area.width() - 1) last += " ab";
+    while (metrics.horizontalAdvance(QString::fromStdString(last + "b")) < area.width() - 1) last += "b";
+    w->Find<StaticText>("StaticText2")->SetText(filling + last + "\r");
+    EXPECT_FALSE(bar->isVisible()) << "notes that fill the label show no bar";
     EXPECT_EQ(combo->ShownText(), "1.0.2 Short");
 }
 
