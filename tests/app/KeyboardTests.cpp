@@ -39,6 +39,8 @@ TEST_F(Keyboard, ReturnInAFieldDrawsAndEveryNumberShowsWhole)
         EXPECT_TRUE(main->Find<PushButton>("PushButton1")->Default());
         ASSERT_EQ(result->Text(), number);
         const auto* label = static_cast<const QLabel*>(result->Widget());
+        EXPECT_EQ(label->text(), QString::fromLatin1(number));
+        EXPECT_TRUE(label->font().bold());
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), result->Width());
         EXPECT_EQ(std::tuple(result->Left(), result->Top(), result->Height()), std::tuple(154, 158, 20));
         EXPECT_GE(result->Left(), caption->Left() + caption->Width()) << "after \"Number:\"";

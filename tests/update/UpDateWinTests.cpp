@@ -45,6 +45,7 @@ TEST(UpDateWin, ChooseRefillAndReopen)
     EXPECT_EQ(OpenUpdateWindow(), nullptr);
     w = TheUpDateWin();
     EXPECT_EQ(Rows(w), std::vector<String>{"Select one...."});
+    EXPECT_EQ(w->Find<StaticText>("StaticText3")->Text(), AppVersion);
     w->displaydata();
     Popup(w)->SetListIndex(0);
     EXPECT_EQ(Filled({}), w);

@@ -64,6 +64,7 @@ TEST(ParseUpdateList, RecordsInPageOrderAndTheBestVersion)
           {"1.0.2 Current release", "http://a.test/102", "Line three.\r"}},
          110},
         {"a CR inside a line stays", "1.1.0 a\rb\nu\r\r\n\rx\r\n", {{"1.1.0 a\rb", "u\r", "\rx\r"}}, 110},
+        {"best never below 0", "-1.0.0 Minus\nu\n", {{"-1.0.0 Minus", "u", ""}}, 0},
         {"separator needs CR LF", "1.1.0 a\nu\n----\n1.2.0 b\n", {{"1.1.0 a", "u", "----\r1.2.0 b\r"}}, 110}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
