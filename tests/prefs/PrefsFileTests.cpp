@@ -8,8 +8,11 @@
 #include <fstream>
 #include <functional>
 #include <future>
+#include <linux/capability.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 #include "BinaryMod.h"
 #include "ByteText.h"
@@ -32,6 +35,13 @@ protected:
     {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? Dump(f.readAll().toStdString()) : "(no file)";
+    }
+    static std::string Entries(const QString& folder)
+    {
+        return QDir(folder)
+            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)
+            .join(' ')
+            .toStdString();
     }
 };
 
@@ -132,4 +142,63 @@ TEST_F(PrefsFile, ASaveThatCannotTakeTheLockLeavesTheFile)
     KorPreffMod::WritePreffs(QuandePrefs{true, nullptr}.ToString(), file);
     EXPECT_EQ(Get(), GoldenOn);
     close(other);
+}
+
+// Where the temporary file cannot be had, the save is given up and the old
+// file stays whole: writing it in place would leave half a file should the
+// save be cut short. What stands in the way and can be removed gives way.
+// The save runs on a thread without the capabilities that let root write
+// into any folder, so that a read-only folder refuses it as it would refuse
+// its owner.
+TEST_F(PrefsFile, ASaveTheFolderRefusesATemporaryFileKeepsTheOldFileWhole)
+{
+    const auto SaveWithoutOverrides = [](const std::shared_ptr<FolderItem>& into) {
+        std::thread([&] {
+            __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+            __user_cap_data_struct caps[_LINUX_CAPABILITY_U32S_3]{};
+            ASSERT_EQ(syscall(SYS_capget, &header, caps), 0);
+            for (const unsigned cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+                caps[cap / 32].effective &= ~(1u << (cap % 32));
+            ASSERT_EQ(syscall(SYS_capset, &header, caps), 0);
+            KorPreffMod::WritePreffs(QuandePrefs{false, nullptr}.ToString(), into);
+        }).join();
+    };
+    const struct {
+        const char* what;
+        mode_t folderMode;
+        std::function<bool(const QString&)> leave; // at the temporary name
+        bool saved;
+    } cases[] = {
+        {"a read-only folder", 0555, [](const QString&) { return true; }, false},
+        {"a read-only folder and a leftover the save may not write", 0555,
+         [](const QString& temporary) {
+             return QFile(temporary).open(QIODevice::WriteOnly) && QFile::setPermissions(temporary, QFile::ReadOwner);
+         },
+         false},
+        {"a folder with contents at the temporary name", 0755,
+         [](const QString& temporary) {
+             return QDir().mkdir(temporary) && QFile(temporary + "/inside").open(QIODevice::WriteOnly);
+         },
+         false},
+        {"a leftover the save may not write, in a folder it may", 0755,
+         [](const QString& temporary) {
+             return QFile(temporary).open(QIODevice::WriteOnly) && QFile::setPermissions(temporary, QFile::ReadOwner);
+         },
+         true}};
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString folder = dir.filePath(QString::number(++n));
+        const QString target = folder + "/prefs.dat";
+        ASSERT_TRUE(QDir().mkdir(folder));
+        std::ofstream(target.toStdString(), std::ios::binary) << Hex(GoldenOff);
+        ASSERT_TRUE(c.leave(target + ".tmp")) << c.what;
+        const std::string before = Entries(folder);
+        ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), c.folderMode), 0);
+        SaveWithoutOverrides(std::make_shared<FolderItem>(target.toStdString()));
+        ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0755), 0);
+        QFile saved(target);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << c.what;
+        EXPECT_EQ(Dump(saved.readAll().toStdString()), c.saved ? GoldenOn : GoldenOff) << c.what;
+        EXPECT_EQ(Entries(folder), c.saved ? "prefs.dat" : before) << c.what;
+    }
 }
