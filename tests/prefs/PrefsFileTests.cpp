@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <future>
@@ -200,5 +201,61 @@ TEST_F(PrefsFile, ASaveTheFolderRefusesATemporaryFileKeepsTheOldFileWhole)
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << c.what;
         EXPECT_EQ(Dump(saved.readAll().toStdString()), c.saved ? GoldenOn : GoldenOff) << c.what;
         EXPECT_EQ(Entries(folder), c.saved ? "prefs.dat" : before) << c.what;
+    }
+}
+
+// Another save finishes while this one waits for the lock on the temporary
+// file: what this save holds open is then no longer the temporary file (it
+// became the preferences file, or is gone), and must never be written. The
+// save starts again with whatever bears the name now, and its file, the
+// last one saved, takes the place.
+TEST_F(PrefsFile, ASaveThatWaitedForTheLockNeverWritesTheFileTheOtherSaveLeft)
+{
+    const QByteArray temporary = QFile::encodeName(path + ".tmp");
+    const QByteArray target = QFile::encodeName(path);
+    // Descriptors of this process that have the file open.
+    const auto OpenCount = [](const struct stat& file) {
+        int count = 0;
+        for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+            struct stat info { };
+            if (stat(fd.path().c_str(), &info) == 0 && info.st_dev == file.st_dev && info.st_ino == file.st_ino)
+                ++count;
+        }
+        return count;
+    };
+    const struct {
+        const char* what;
+        std::function<bool()> finish;
+    } others[] = {
+        {"put its file in place", [&] { return rename(temporary.constData(), target.constData()) == 0; }},
+        {"gave up and removed its file", [&] { return unlink(temporary.constData()) == 0; }},
+        {"removed its file, and one killed since left a fresh one",
+         [&] {
+             return unlink(temporary.constData()) == 0
+                 && static_cast<bool>(std::ofstream(temporary.constData()) << "left by a killed save");
+         }},
+    };
+    const String otherBytes = Hex(GoldenOff);
+    for (const auto& other : others) {
+        Put("old");
+        const int held = open(temporary.constData(), O_RDWR | O_CREAT | O_TRUNC, 0644);
+        ASSERT_TRUE(held >= 0 && flock(held, LOCK_EX) == 0) << other.what;
+        ASSERT_EQ(write(held, otherBytes.data(), otherBytes.size()), static_cast<ssize_t>(otherBytes.size()));
+        struct stat heldFile { };
+        ASSERT_EQ(fstat(held, &heldFile), 0);
+        std::thread saving([&] { KorPreffMod::WritePreffs(QuandePrefs{false, nullptr}.ToString(), file); });
+        // The save has the temporary file open and waits for the lock.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (OpenCount(heldFile) < 2 && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
+        EXPECT_EQ(OpenCount(heldFile), 2) << other.what;
+        EXPECT_TRUE(other.finish()) << other.what;
+        flock(held, LOCK_UN);
+        saving.join();
+        String left(otherBytes.size() + 100, '\0');
+        left.resize(static_cast<size_t>(std::max<ssize_t>(pread(held, left.data(), left.size(), 0), 0)));
+        close(held);
+        EXPECT_EQ(Dump(left), Dump(otherBytes)) << other.what;
+        EXPECT_EQ(Get(), GoldenOn) << other.what;
+        EXPECT_EQ(Entries(dir.path()), "prefs.dat") << other.what;
     }
 }
