@@ -1,10 +1,11 @@
-// The preferences record and its store of entries.
+// The preferences record and its store of entries, window locations among them.
 #include <gtest/gtest.h>
 #include "BinaryMod.h"
 #include "ByteText.h"
 #include "QuandePrefs.h"
 
 const char* const NewPayload = "00 00 01 00 00 00 04 00 00 01 00";
+const char* const DefaultLocation = "00 00 01 00 00 00 08 00 00 01 64 00 00 01 64";
 
 // Loading replaces the whole record, stale entries included, and what it loads (the new record's
 // payload, a store of three entries) is written back unchanged; an empty text keeps the flag.
@@ -57,4 +58,21 @@ TEST(defaultpreffOnlydata, DamagedCountsAreBounded)
         EXPECT_GE(store.DefaultOnlyPaths.Ubound(), c.least) << Dump(c.text);
         EXPECT_LE(store.DefaultOnlyPaths.Ubound(), c.most) << Dump(c.text);
     }
+}
+
+// Locations live in slots 1 to 24; a slot never saved, or one outside them,
+// reads as the default location (not maximised, at 100, 100).
+TEST(defaultpreffOnlydata, WindowLocationsInTwentyFourSlots)
+{
+    defaultpreffOnlydata store;
+    EXPECT_EQ(Dump(store.MakeWinLocationString(true, 300, -5)), "00 00 01 01 00 00 08 00 00 02 01 2C 00 00 00");
+    store.SaveWindowLocation(3, "abc"); // an empty store first grows to 24 slots
+    store.SaveWindowLocation(25, "ignored");
+    EXPECT_EQ(Dump(store.ToString()),
+              Dump(Hex("00 00 01 18 00 00 00 00 00 00 00 00 03 61 62 63") + String(21 * 3, '\0')));
+    EXPECT_EQ(store.GetWindowLocation(3), "abc");
+    for (int32_t n : {0, 1, 25}) EXPECT_EQ(Dump(store.GetWindowLocation(n)), DefaultLocation) << n;
+    defaultpreffOnlydata few; // fewer than 24 entries are dropped on reading
+    few.DefaultOnlyPaths.Append("p");
+    EXPECT_EQ(Dump(few.GetWindowLocation(1)), DefaultLocation);
 }
