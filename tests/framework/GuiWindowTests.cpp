@@ -2,6 +2,7 @@
 // exact control rectangles and timers.
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <utility>
 #include "GuiTestWindows.h"
 
 using testing_seams::PumpUntil;
@@ -52,21 +53,24 @@ TEST_F(GuiTest, CloseIsRaisedOnceByCodeOrByTheWindowManagerWhereAllowed)
         WinA::Script() = WindowScript();
         WinA* w = ImplicitInstance<WinA>();
         std::vector<Window*> openInClose;
+        bool reached = false;
         WinA::Script().close = [&] {
+            if (std::exchange(reached, true)) return; // once, even where the window left the list too early
             openInClose = OpenWindows();
             ImplicitInstance<WinA>()->Close(); // reaches the closing window
-            accepts(w);
+            EXPECT_TRUE(accepts(w)) << "while closing";
         };
         if (byUser)
             EXPECT_TRUE(w->Widget()->close());
         else
             w->Close();
-        w->Close();
-        EXPECT_TRUE(accepts(w));
         EXPECT_EQ(WinA::Script().Count("Close"), 1);
         EXPECT_EQ(openInClose, std::vector<Window*>{w});
         EXPECT_EQ(WinA::Script().Count("Open"), 1); // no new window was made during the close
         EXPECT_TRUE(OpenWindows().empty());
+        w->Close();
+        EXPECT_TRUE(accepts(w));
+        EXPECT_EQ(WinA::Script().Count("Close"), 1);
         EXPECT_FALSE(w->Visible());
     }
 }
