@@ -1,12 +1,56 @@
-// The Edit items: offered only when the focused field can act, and acting
-// on it. (Drawn bars, dispatch, shortcuts and the shared check mark are used
-// in the real windows.)
+// Menus: where a choice goes, the quit item, and the Edit items (offered only
+// when the focused field can act, and acting on it). (Drawn bars, shortcuts
+// and the shared check mark are used in the real windows.)
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include "Application.h"
 #include "GuiTestWindows.h"
 #include "MenuBarView.h"
+
+// A choice goes to the front window's handler, else to the application's; the
+// quit item ends the run, with Close raised once however often it is chosen.
+TEST_F(GuiTest, MenuChoicesGoToTheFrontWindowElseTheApplicationAndQuitEndsTheRun)
+{
+    struct CountingApp : Application {
+        int opens = 0, closes = 0;
+        void Event_Open() override { ++opens; }
+        void Event_Close() override { ++closes; }
+    };
+    auto about = std::make_shared<MenuItem>();
+    about->SetName("FileAbout");
+    auto quit = std::make_shared<QuitMenuItem>();
+    quit->SetName("FileQuit");
+    std::vector<std::string> calls;
+    auto record = [&calls](const char* who) {
+        return [&calls, who] {
+            calls.push_back(who);
+            return false;
+        };
+    };
+    CountingApp* app = nullptr;
+    testing_seams::BeginRun([&] {
+        auto made = std::make_unique<CountingApp>();
+        app = made.get();
+        app->AddMenuHandler("FileAbout", record("app"));
+        RegisterAppObject(std::move(made));
+    });
+    WinA::Script().menus = [&](Window& w) { w.AddMenuHandler("FileAbout", record("window")); };
+    WinA* a = ImplicitInstance<WinA>();
+    ChooseMenuItem(about);
+    ImplicitInstance<WinB>(); // now in front, binds nothing
+    ChooseMenuItem(about);
+    a->Show();
+    ChooseMenuItem(about);
+    a->Close();
+    ChooseMenuItem(about);
+    EXPECT_EQ(calls, (std::vector<std::string>{"window", "app", "window", "app"}));
+    ChooseMenuItem(quit);
+    EXPECT_TRUE(testing_seams::RunQuit());
+    EXPECT_EQ(testing_seams::RunExitCode(), 0);
+    ChooseMenuItem(quit);
+    EXPECT_EQ(std::pair(app->opens, app->closes), std::pair(1, 1));
+}
 
 TEST_F(GuiTest, EditItemsAreOfferedOnlyWhenTheFocusedFieldCanActAndActOnIt)
 {

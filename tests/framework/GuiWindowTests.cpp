@@ -1,8 +1,79 @@
-// Windows: exact control rectangles and timers.
+// Windows: implicit instances, closing by code and by the window manager,
+// exact control rectangles and timers.
+#include <QCloseEvent>
 #include <QElapsedTimer>
+#include <utility>
 #include "GuiTestWindows.h"
 
 using testing_seams::PumpUntil;
+
+// One window until it is closed, then a fresh one. The closed one is deleted
+// back in the event loop, never inside Close (a handler may close its own
+// window), and at the latest when the run ends, which no loop may follow.
+TEST_F(GuiTest, ImplicitInstanceIsOneWindowUntilClosedThenAFreshOneAndTheClosedOneIsDeletedLater)
+{
+    testing_seams::BeginRun(nullptr);
+    WinA* first = ImplicitInstance<WinA>();
+    EXPECT_EQ(ImplicitInstance<WinA>(), first);
+    first->Close();
+    WinA* second = ImplicitInstance<WinA>();
+    EXPECT_EQ(WinA::Script().Count("Open"), 2);
+    EXPECT_EQ(OpenWindows(), std::vector<Window*>{second});
+    EXPECT_EQ(WinA::Script().destroyed, 0);
+    EXPECT_TRUE(PumpUntil([] { return WinA::Script().destroyed == 1; }, 1000));
+    second->Close();
+    testing_seams::BeginRun(nullptr); // ends the run first, with no loop in between
+    EXPECT_EQ(WinA::Script().destroyed, 2);
+}
+
+// Close is raised once whatever closes the window, and a window without a
+// close box is closed only by its code. Until Close has run the window is
+// still the open instance; once it closes, a close request finds nothing left
+// to refuse.
+TEST_F(GuiTest, CloseIsRaisedOnceByCodeOrByTheWindowManagerWhereAllowed)
+{
+    auto accepts = [](Window* w) {
+        QCloseEvent request;
+        QCoreApplication::sendEvent(w->Widget(), &request);
+        return request.isAccepted();
+    };
+    WinA::Script().props.CloseButton = false;
+    WinA* fixed = ImplicitInstance<WinA>();
+    EXPECT_FALSE(fixed->Widget()->close());
+    EXPECT_TRUE(fixed->Visible());
+    EXPECT_EQ(WinA::Script().Count("Close"), 0);
+    bool acceptedWhileClosing = false;
+    WinA::Script().close = [&] { acceptedWhileClosing = accepts(fixed); };
+    fixed->Close();
+    EXPECT_TRUE(acceptedWhileClosing);
+    EXPECT_TRUE(accepts(fixed));
+    EXPECT_EQ(WinA::Script().Count("Close"), 1);
+    for (bool byUser : {false, true}) {
+        SCOPED_TRACE(byUser ? "window manager" : "code");
+        WinA::Script() = WindowScript();
+        WinA* w = ImplicitInstance<WinA>();
+        std::vector<Window*> openInClose;
+        bool reached = false;
+        WinA::Script().close = [&] {
+            if (std::exchange(reached, true)) return; // once, even where the window left the list too early
+            openInClose = OpenWindows();
+            ImplicitInstance<WinA>()->Close(); // reaches the closing window
+            EXPECT_TRUE(accepts(w)) << "while closing";
+        };
+        if (byUser)
+            EXPECT_TRUE(w->Widget()->close());
+        else
+            w->Close();
+        EXPECT_EQ(WinA::Script().Count("Close"), 1);
+        EXPECT_EQ(openInClose, std::vector<Window*>{w});
+        EXPECT_EQ(WinA::Script().Count("Open"), 1); // no new window was made during the close
+        EXPECT_TRUE(OpenWindows().empty());
+        w->Close();
+        EXPECT_TRUE(accepts(w));
+        EXPECT_EQ(WinA::Script().Count("Close"), 1);
+        EXPECT_FALSE(w->Visible());
+    }
+}
 
 // Window coordinates, also inside group boxes nested in group boxes.
 TEST_F(GuiTest, ControlsStandAtTheirExactWindowRectangles)
