@@ -1,6 +1,8 @@
 // Files beside the application, in a temporary application folder: name
-// resolution, the all-or-nothing replacement of a created file, and reading.
+// resolution, the all-or-nothing replacement of a created file, reading,
+// and pictures from the Resources folder.
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -115,7 +117,7 @@ TEST_F(CoreFiles, ASaveReplacesWhatAKilledSaveLeftAndKeepsLinksAndPermissions)
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
-TEST_F(CoreFiles, ReadingIsBoundedAndRefusesWhatIsNoFile)
+TEST_F(CoreFiles, ReadingIsBoundedAndRefusesWhatIsNoFileOrPicture)
 {
     WriteFile("prefs.dat", String("KORVAT\0\x01\x02", 9));
     auto stream = GetFolderItem("prefs.dat", 0)->OpenAsBinaryFile(false);
@@ -132,4 +134,20 @@ TEST_F(CoreFiles, ReadingIsBoundedAndRefusesWhatIsNoFile)
     ASSERT_TRUE(MakeDir("folder.dat"));
     EXPECT_EQ(GetFolderItem("folder.dat", 0)->OpenAsBinaryFile(false), nullptr);
     EXPECT_EQ(FolderItem("/dev/null").OpenAsBinaryFile(false), nullptr); // only a regular file has contents
+
+    // Pictures come from the Resources folder, once there is one.
+    EXPECT_EQ(ResourcesFolder(), nullptr);
+    ASSERT_TRUE(MakeDir("Resources"));
+    const auto resources = ResourcesFolder();
+    ASSERT_NE(resources, nullptr);
+    QImage drawn(93, 98, QImage::Format_RGB32);
+    drawn.fill(QColor(0xBE, 0xC8, 0x89));
+    ASSERT_TRUE(drawn.save(QString::fromStdString(PathOf("Resources/icon.jpg")), "JPEG"));
+    const auto picture = resources->Child("icon.jpg")->OpenAsPicture();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Image().size(), QSize(93, 98));
+    EXPECT_NEAR(picture->Image().pixelColor(46, 49).green(), 0xC8, 4);
+    WriteFile("Resources/garbage.jpg", "\xff\xd8 this is not a picture");
+    EXPECT_EQ(resources->Child("garbage.jpg")->OpenAsPicture(), nullptr);
+    EXPECT_EQ(resources->OpenAsPicture(), nullptr); // a folder
 }

@@ -37,11 +37,14 @@ TEST_F(GuiTest, ShowURLOpensOnlyWebAddressesTrimmedOfLineEndsAndBlanks)
     // The address as given; what the opener gets, "" when it is refused.
     const std::pair<String, String> rows[] = {
         {"http://www.brackwater.example.com/", "http://www.brackwater.example.com/"},
+        {"HTTPS://payments.example.net/cgi-bin/webscr?cmd=_xclick&amount=$5.00&cn=Special%20Instructions%20(optional)",
+         "HTTPS://payments.example.net/cgi-bin/webscr?cmd=_xclick&amount=$5.00&cn=Special%20Instructions%20(optional)"},
         {"http://dl.example.test/110.zip\r", "http://dl.example.test/110.zip"},
         {" \r\n https://dl.example.test/a b.zip?x=1 \r\n", ""},
         {"\n\rhttps://dl.example.test/a%20b.zip?x=1 \r\n ", "https://dl.example.test/a%20b.zip?x=1"},
         {"", ""},
         {" \r\n", ""},
+        {"ftp://x", ""},
         {"javascript:alert(1)", ""},
         {"file:///etc/passwd", ""},
         {"http://", ""},
