@@ -93,7 +93,7 @@ TEST(CoreText, ValReadsTheLeadingNumber)
     EXPECT_DOUBLE_EQ(Val("1" + String(300, '0')), 1e300);
 }
 
-// Toward zero, and held at the 32-bit limits; no number is 0.
+// Toward zero, and held at the 32-bit limits; what is not a number gives 0.
 TEST(CoreText, ToIntegerTruncatesAndSaturates)
 {
     const std::pair<double, int32_t> cases[] = {{-0.0, 0},
